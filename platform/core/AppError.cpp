@@ -1,0 +1,15 @@
+#include "core/AppError.h"
+
+namespace hestova {
+
+AppError::AppError(int number, const QString &description)
+    : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
+{
+}
+
+QString AppError::boxText() const
+{
+    return QString::number(m_number) + QStringLiteral("：  ") + m_description;
+}
+
+}  // namespace hestova

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace hestova {
+
+// An error raised at a call: a number and a description, as the operator sees them in the "错误" box.
+class AppError : public std::runtime_error {
+public:
+    AppError(int number, const QString &description);
+
+    int number() const { return m_number; }
+    const QString &description() const { return m_description; }
+
+    // "number：  description", the text of the "错误" box.
+    QString boxText() const;
+
+private:
+    int m_number;
+    QString m_description;
+};
+
+// Error numbers of the program's own errors (the driver's errors carry the driver's native number).
+namespace ErrorNumber {
+constexpr int DataSource = 3000;       // data source could not be registered
+constexpr int Connection = 3001;       // connection could not be opened
+constexpr int Statement = 3002;        // statement failed without a native number
+constexpr int FieldMissing = 3265;     // field not found by name or position
+constexpr int NoCurrentRecord = 3021;  // recordset at EOF/BOF
+constexpr int FileMissing = 53;        // file not found
+constexpr int BadFileFormat = 321;     // file format not valid
+constexpr int TypeMismatch = 13;       // value cannot be converted
+constexpr int Overflow = 6;            // number out of range
+constexpr int InvalidArgument = 5;     // invalid procedure call or argument
+constexpr int Printing = 482;          // printer error
+}  // namespace ErrorNumber
+
+}  // namespace hestova

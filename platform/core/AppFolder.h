@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace hestova {
+
+// The application folder: the folder of the executable, or the one a test sets.
+namespace AppFolder {
+
+QString path();
+void setPath(const QString &folder);  // tests and tools; empty restores the executable's folder
+
+// "\skin\close.bmp" (as the program writes its paths) -> "<appdir>/skin/close.bmp".
+QString file(const QString &relativeWindowsPath);
+
+}  // namespace AppFolder
+
+}  // namespace hestova
