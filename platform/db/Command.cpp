@@ -1,0 +1,15 @@
+#include "db/Command.h"
+
+#include "core/AppError.h"
+#include "db/Connection.h"
+
+namespace hestova::db {
+
+qint64 Command::Execute()
+{
+    if (!ActiveConnection)
+        throw AppError(ErrorNumber::Connection, QStringLiteral("The command has no active connection"));
+    return ActiveConnection->Execute(CommandText, parameters);
+}
+
+}  // namespace hestova::db

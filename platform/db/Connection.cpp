@@ -1,0 +1,187 @@
+#include "db/Connection.h"
+
+#include "db/OdbcDiagnostics.h"
+#include "db/OdbcInstaller.h"
+#include "db/Statement.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace hestova::db {
+
+namespace {
+
+struct ConnectionEntry {
+    QString key;
+    QString value;
+};
+
+QList<ConnectionEntry> parseConnectionString(const QString &connectionString)
+{
+    QList<ConnectionEntry> entries;
+    for (const QString &part : connectionString.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype equals = part.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            entries.append({part.trimmed(), QString()});
+        else
+            entries.append({part.left(equals).trimmed(), part.mid(equals + 1)});
+    }
+    return entries;
+}
+
+QString entryValue(const QList<ConnectionEntry> &entries, const QString &key)
+{
+    for (const ConnectionEntry &entry : entries) {
+        if (entry.key.compare(key, Qt::CaseInsensitive) == 0)
+            return entry.value;
+    }
+    return QString();
+}
+
+// The ODBC part of the string: everything but the provider entry.
+QString odbcConnectionString(const QList<ConnectionEntry> &entries)
+{
+    QStringList parts;
+    for (const ConnectionEntry &entry : entries) {
+        if (entry.key.compare(QStringLiteral("PROVIDER"), Qt::CaseInsensitive) != 0)
+            parts.append(entry.key + QLatin1Char('=') + entry.value);
+    }
+    return parts.join(QLatin1Char(';'));
+}
+
+// The driver would create a missing database file (some ignore NoCreat), so the file is checked first.
+void checkDatabaseFile(const QList<ConnectionEntry> &entries)
+{
+    QString database = entryValue(entries, QStringLiteral("Database"));
+    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
+    if (database.isEmpty() && !dsn.isEmpty())
+        database = OdbcInstaller::dataSourceAttribute(dsn, QStringLiteral("Database"));
+    if (database.isEmpty())
+        return;  // not a file data source, or not registered: the driver manager reports it
+    const QFileInfo file(database);
+    if (!file.exists())
+        throw AppError(ErrorNumber::Connection,
+                       QStringLiteral("The database file %1 of data source %2 does not exist").arg(database, dsn));
+    if (!file.isFile() || !file.isReadable())
+        throw AppError(ErrorNumber::Connection,
+                       QStringLiteral("The database file %1 of data source %2 cannot be read").arg(database, dsn));
+}
+
+}  // namespace
+
+Connection::~Connection()
+{
+    Close();
+}
+
+void Connection::Open(const QString &connectionString)
+{
+    if (isOpen())
+        throw AppError(ErrorNumber::Connection, QStringLiteral("The connection is already open"));
+    const QList<ConnectionEntry> entries = parseConnectionString(connectionString);
+    checkDatabaseFile(entries);
+
+    SQLHENV environment = SQL_NULL_HENV;
+    if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &environment)))
+        throw AppError(ErrorNumber::Connection, QStringLiteral("The ODBC environment could not be created"));
+    SQLSetEnvAttr(environment, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+
+    SQLHDBC connection = SQL_NULL_HDBC;
+    if (!succeeded(SQLAllocHandle(SQL_HANDLE_DBC, environment, &connection))) {
+        const AppError error = diagnosticError(SQL_HANDLE_ENV, environment, ErrorNumber::Connection);
+        SQLFreeHandle(SQL_HANDLE_ENV, environment);
+        throw error;
+    }
+
+    const QByteArray odbcString = odbcConnectionString(entries).toUtf8();
+    SQLCHAR completed[1024] = {};
+    SQLSMALLINT completedLength = 0;
+    const SQLRETURN rc = SQLDriverConnect(connection, nullptr,
+                                          reinterpret_cast<SQLCHAR *>(const_cast<char *>(odbcString.constData())),
+                                          static_cast<SQLSMALLINT>(odbcString.size()), completed,
+                                          sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
+    if (!succeeded(rc)) {
+        const AppError error = diagnosticError(SQL_HANDLE_DBC, connection, ErrorNumber::Connection);
+        SQLFreeHandle(SQL_HANDLE_DBC, connection);
+        SQLFreeHandle(SQL_HANDLE_ENV, environment);
+        throw error;
+    }
+    m_environment = environment;
+    m_connection = connection;
+}
+
+void Connection::Close()
+{
+    if (!isOpen())
+        return;
+    if (m_inTransaction) {
+        // Closing abandons what was not committed; a failure here has nothing left to undo.
+        SQLEndTran(SQL_HANDLE_DBC, m_connection, SQL_ROLLBACK);
+        m_inTransaction = false;
+    }
+    SQLDisconnect(m_connection);
+    SQLFreeHandle(SQL_HANDLE_DBC, m_connection);
+    SQLFreeHandle(SQL_HANDLE_ENV, m_environment);
+    m_connection = nullptr;
+    m_environment = nullptr;
+}
+
+void *Connection::handle() const
+{
+    if (!isOpen())
+        throw AppError(ErrorNumber::Connection, QStringLiteral("The connection is not open"));
+    return m_connection;
+}
+
+void Connection::BeginTrans()
+{
+    SQLHDBC connection = handle();
+    if (m_inTransaction)
+        throw AppError(ErrorNumber::Statement, QStringLiteral("A transaction is already open on this connection"));
+    const SQLRETURN rc = SQLSetConnectAttr(connection, SQL_ATTR_AUTOCOMMIT,
+                                           reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), SQL_IS_UINTEGER);
+    checkResult(rc, SQL_HANDLE_DBC, connection, ErrorNumber::Statement);
+    m_inTransaction = true;
+}
+
+void Connection::CommitTrans()
+{
+    endTransaction(SQL_COMMIT);
+}
+
+void Connection::RollbackTrans()
+{
+    endTransaction(SQL_ROLLBACK);
+}
+
+void Connection::endTransaction(short completionType)
+{
+    SQLHDBC connection = handle();
+    if (!m_inTransaction)
+        throw AppError(ErrorNumber::Statement, QStringLiteral("No transaction is open on this connection"));
+    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, connection, completionType);
+    if (!succeeded(rc)) {
+        const AppError error = diagnosticError(SQL_HANDLE_DBC, connection, ErrorNumber::Statement);
+        if (completionType == SQL_COMMIT) {
+            // The transaction stays open so that the caller can roll it back.
+            throw error;
+        }
+        m_inTransaction = false;
+        SQLSetConnectAttr(connection, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
+                          SQL_IS_UINTEGER);
+        throw error;
+    }
+    m_inTransaction = false;
+    checkResult(SQLSetConnectAttr(connection, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
+                                  SQL_IS_UINTEGER),
+                SQL_HANDLE_DBC, connection, ErrorNumber::Statement);
+}
+
+qint64 Connection::Execute(const QString &statement, const QVariantList &parameters)
+{
+    Statement executed(handle());
+    executed.execute(statement, parameters);
+    return executed.rowsAffected();
+}
+
+}  // namespace hestova::db

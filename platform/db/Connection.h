@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QVariantList>
+
+namespace hestova::db {
+
+// One connection to a data source. Open takes a connection string such as
+// "PROVIDER=MSDASQL;dsn=myddc;uid=;pwd=zvbt"; the PROVIDER entry is dropped and the rest goes to the ODBC driver
+// manager. Every failure throws hestova::AppError with the driver's number and message.
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();  // rolls back an open transaction and closes
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Fails with ErrorNumber::Connection, and creates nothing, when the data source's database file is missing
+    // or unreadable.
+    void Open(const QString &connectionString);
+    void Close();
+    bool isOpen() const { return m_connection != nullptr; }
+
+    // Statements between BeginTrans and CommitTrans take effect together; RollbackTrans undoes them.
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    bool inTransaction() const { return m_inTransaction; }
+
+    // Runs one statement; each "?" takes the next of `parameters`. Returns the rows changed (-1 if unknown).
+    qint64 Execute(const QString &statement, const QVariantList &parameters = {});
+
+    // The ODBC connection handle, for Recordset and Command.
+    void *handle() const;
+
+private:
+    void endTransaction(short completionType);
+
+    void *m_environment = nullptr;
+    void *m_connection = nullptr;
+    bool m_inTransaction = false;
+};
+
+}  // namespace hestova::db

@@ -1,0 +1,17 @@
+#include "db/SurveyDataSource.h"
+
+#include "db/OdbcInstaller.h"
+
+#include <QDir>
+
+namespace hestova::db {
+
+void registerSurveyDataSource(const QString &databaseFile)
+{
+    OdbcInstaller::registerUserDataSource(
+        QString::fromLatin1(SurveyDataSourceName), QString::fromLatin1(SurveyDriver),
+        {{QStringLiteral("Database"), QDir::toNativeSeparators(databaseFile)},
+         {QStringLiteral("NoCreat"), QStringLiteral("1")}});
+}
+
+}  // namespace hestova::db

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace hestova::db {
+
+// The data source through which every window reaches the survey database.
+inline constexpr char SurveyDataSourceName[] = "myddc";
+inline constexpr char SurveyDriver[] = "SQLite3";
+inline constexpr char SurveyConnectionString[] = "PROVIDER=MSDASQL;dsn=myddc;uid=;pwd=zvbt";
+
+// Registers the user data source "myddc" for the SQLite3 driver over databaseFile, with NoCreat=1 so that a
+// missing file fails at connection time instead of becoming a new empty database. Throws AppError on failure.
+void registerSurveyDataSource(const QString &databaseFile);
+
+}  // namespace hestova::db
