@@ -1,0 +1,5 @@
+#include "Mainform.h"
+
+Mainform::Mainform() : Form(QStringLiteral("Mainform"))
+{
+}

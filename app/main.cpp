@@ -1,0 +1,19 @@
+#include "Mmain.h"
+#include "forms/Fonts.h"
+#include "forms/Forms.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Hestova"));
+    // The program ends when its last window is unloaded (Forms), not when the last one is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+    hestova::forms::installFontSubstitutions();
+
+    Mmain::Main();
+    if (hestova::forms::Forms::loadedCount() == 0)
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,189 @@
+#include "forms/Form.h"
+
+#include "forms/Forms.h"
+#include "forms/Handler.h"
+#include "forms/MessageBox.h"
+#include "forms/OleColor.h"
+#include "forms/Twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace hestova::forms {
+
+namespace {
+constexpr int FramePixels = Form::FrameTwips / Twips::PerPixel;
+}
+
+Form::Form(const QString &definitionName)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      m_client(new QWidget(this))
+{
+    m_client->setObjectName(QStringLiteral("client"));
+    m_definition.name = definitionName;
+    RunHandler([this, &definitionName] { applyWindowDefinition(FormDefinition::load(definitionName)); });
+    layoutClient();
+}
+
+Form::~Form() = default;
+
+void Form::applyWindowDefinition(const FormDefinition &definition)
+{
+    m_definition = definition;
+    setWindowTitle(m_definition.caption);
+    if (m_definition.font)
+        setFont(*m_definition.font);
+    if (m_definition.backColor) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, fromOleColor(*m_definition.backColor));
+        setPalette(palette);
+        setAutoFillBackground(true);
+    }
+    // The designed client area lies inside a sizable frame and under a caption bar; the window keeps that
+    // outer size, and the title bar control takes over the caption's height.
+    resize(Twips::toPixels(m_definition.clientWidth + 2 * FrameTwips),
+           Twips::toPixels(m_definition.clientHeight + CaptionTwips + 2 * FrameTwips));
+}
+
+void Form::load()
+{
+    RunHandler([this] { Form_Load(); });
+    m_loaded = true;
+}
+
+void Form::runUnloadHandler()
+{
+    RunHandler([this] { Form_Unload(); });
+}
+
+void Form::Show()
+{
+    if (!m_placed) {
+        m_placed = true;
+        // Placing a hidden window clears a state set at load (maximised); keep it.
+        const Qt::WindowStates state = windowState();
+        if (m_definition.startUpPosition == FormDefinition::StartUpPosition::Manual) {
+            move(Twips::toPixels(m_definition.left), Twips::toPixels(m_definition.top));
+        } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+        setWindowState(state);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Unload()
+{
+    Forms::Unload(this);
+}
+
+int Form::WindowState() const
+{
+    const Qt::WindowStates state = windowState();
+    if (state & Qt::WindowMinimized)
+        return vbMinimized;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return vbMaximized;
+    return vbNormal;
+}
+
+void Form::setWindowStateValue(int state)
+{
+    switch (state) {
+    case vbMinimized:
+        setWindowState(Qt::WindowMinimized);
+        break;
+    case vbMaximized:
+        setWindowState(Qt::WindowMaximized);
+        break;
+    case vbNormal:
+        setWindowState(Qt::WindowNoState);
+        break;
+    default:
+        throw hestova::AppError(hestova::ErrorNumber::InvalidArgument,
+                                QStringLiteral("无效的窗口状态 %1").arg(state));
+    }
+}
+
+int Form::ScaleWidth() const { return Twips::fromPixels(m_client->width()); }
+int Form::ScaleHeight() const { return Twips::fromPixels(m_client->height()); }
+int Form::Left() const { return Twips::fromPixels(x()); }
+int Form::Top() const { return Twips::fromPixels(y()); }
+int Form::Width() const { return Twips::fromPixels(width()); }
+int Form::Height() const { return Twips::fromPixels(height()); }
+
+void Form::setLeft(int twips) { move(Twips::toPixels(twips), y()); }
+void Form::setTop(int twips) { move(x(), Twips::toPixels(twips)); }
+
+void Form::setWidth(int twips)
+{
+    resize(Twips::toPixels(twips), height());
+    layoutClient();
+}
+
+void Form::setHeight(int twips)
+{
+    resize(width(), Twips::toPixels(twips));
+    layoutClient();
+}
+
+void Form::Move(int left, int top, int width, int height)
+{
+    setGeometry(Twips::toPixels(QRect(left, top, width, height)));
+    layoutClient();
+}
+
+void Form::applyDesign(QWidget *control, const QString &controlName) const
+{
+    applyControlDefinition(control, m_definition.control(controlName));
+}
+
+void Form::layoutClient()
+{
+    // Also called directly: a hidden window gets its resize event only when it is shown.
+    m_client->setGeometry(rect().adjusted(FramePixels, FramePixels, -FramePixels, -FramePixels));
+}
+
+void Form::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    RunHandler([this] { Form_Paint(); },
+               [this](const hestova::AppError &error) {
+                   // A box cannot open inside a paint: report after it, and only once, since every paint of the
+                   // window would fail alike.
+                   if (m_paintErrorReported)
+                       return;
+                   m_paintErrorReported = true;
+                   QMetaObject::invokeMethod(this, [error] { ReportError(error); }, Qt::QueuedConnection);
+               });
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutClient();
+    if (m_loaded)
+        RunHandler([this] { Form_Resize(); });
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // Closing from outside (the system) is an unload; Forms::Unload hides and destroys the window itself.
+    event->ignore();
+    if (!m_unloading)
+        Forms::Unload(this);
+}
+
+bool Form::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate && m_loaded)
+        RunHandler([this] { Form_Activate(); });
+    return handled;
+}
+
+}  // namespace hestova::forms

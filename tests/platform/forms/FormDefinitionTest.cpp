@@ -1,0 +1,129 @@
+#include "forms/FormDefinition.h"
+
+#include "core/AppError.h"
+#include "forms/OleColor.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+using namespace hestova::forms;
+
+namespace {
+
+const QByteArray Designed = R"json({
+  "caption": "Hestova",
+  "clientWidth": 9045,
+  "clientHeight": 6285,
+  "backColor": "&H8000000F&",
+  "font": { "name": "宋体", "size": 9, "charset": 134 },
+  "controls": [
+    { "name": "qeTobrel1", "kind": "Tobrel", "left": 120, "top": 120, "width": 1575, "height": 470,
+      "properties": { "Caption": "满意度调查", "ColorPnormal": "&HFF8080", "ImageSize": 32, "TipText": "&Hello" } },
+    { "name": "Label1", "kind": "Label", "left": 3360, "top": 2160, "width": 2535, "height": 375,
+      "caption": "Hestova", "foreColor": "&H808080",
+      "font": { "name": "宋体", "size": 15.75, "bold": true, "charset": 134 } },
+    { "name": "Line1", "kind": "Line", "visible": false, "properties": { "X1": 2160, "Y1": 1920 } },
+    { "name": "Option1(0)", "kind": "OptionButton", "enabled": false, "backColor": 14737632 }
+  ]
+})json";
+
+int errorOf(const QByteArray &json)
+{
+    try {
+        FormDefinition::parse(json, QStringLiteral("Broken"));
+    } catch (const hestova::AppError &error) {
+        return error.number();
+    }
+    return 0;
+}
+
+TEST(FormDefinitionReading, ControlsKeepDesignerOrderGeometryAndPropertyBags)
+{
+    const FormDefinition form = FormDefinition::parse(Designed, QStringLiteral("Mainform"));
+    EXPECT_EQ(form.backColor, 0x8000000Fu);
+    ASSERT_EQ(form.controls.size(), 4);
+    EXPECT_EQ(form.controls[0].name, QStringLiteral("qeTobrel1"));
+    EXPECT_EQ(form.controls[3].name, QStringLiteral("Option1(0)"));
+
+    const ControlDefinition &button = form.control(QStringLiteral("qeTobrel1"));
+    EXPECT_EQ(button.geometry, QRect(120, 120, 1575, 470));
+    EXPECT_EQ(button.properties.value(QStringLiteral("Caption")).toString(), QStringLiteral("满意度调查"));
+    EXPECT_EQ(button.properties.value(QStringLiteral("ColorPnormal")).toUInt(), 0xFF8080u);
+    EXPECT_EQ(button.properties.value(QStringLiteral("ImageSize")).toInt(), 32);
+    EXPECT_EQ(button.properties.value(QStringLiteral("TipText")).toString(), QStringLiteral("&Hello"));
+
+    const ControlDefinition &label = form.control(QStringLiteral("Label1"));
+    ASSERT_TRUE(label.font.has_value());
+    EXPECT_DOUBLE_EQ(label.font->pointSizeF(), 15.75);
+
+    EXPECT_FALSE(form.control(QStringLiteral("Line1")).geometry.has_value());
+    EXPECT_FALSE(form.control(QStringLiteral("Line1")).visible);
+    EXPECT_FALSE(form.control(QStringLiteral("Option1(0)")).enabled);
+    EXPECT_EQ(form.control(QStringLiteral("Option1(0)")).backColor, 0xE0E0E0u);
+
+    EXPECT_FALSE(form.hasControl(QStringLiteral("Label9")));
+    EXPECT_THROW(form.control(QStringLiteral("Label9")), hestova::AppError);
+}
+
+TEST(FormDefinitionReading, MalformedDefinitionsAreRefusedWithError321)
+{
+    const QByteArray window = R"("caption": "x", "clientWidth": 100, "clientHeight": 100)";
+    EXPECT_EQ(errorOf("{" + window + "}"), 0);
+    for (const QByteArray &broken : {
+             QByteArray("{"), QByteArray("[]"),
+             QByteArray(R"({"clientWidth": 100, "clientHeight": 100})"),  // no caption
+             "{" + window + R"(, "captoin": "y"})",                       // misspelt key
+             QByteArray(R"({"caption": "x", "clientWidth": 10.5, "clientHeight": 100})"),
+             "{" + window + R"(, "startUpPosition": "manual"})",           // manual without left and top
+             "{" + window + R"(, "controls": [{"name": "a", "kind": "Label", "left": 1, "top": 2}]})",
+             "{" + window + R"(, "controls": [{"name": "a", "kind": "Label", "foreColor": "red"}]})",
+             "{" + window + R"(, "controls": [{"name": "a", "kind": "L"}, {"name": "a", "kind": "L"}]})"}) {
+        EXPECT_EQ(errorOf(broken), 321) << broken.toStdString();
+    }
+}
+
+TEST(FormDefinitionReading, ShippedDefinitionsLoadFromTheResourcesAndUnknownOnesAre53)
+{
+    const FormDefinition mainform = FormDefinition::load(QStringLiteral("Mainform"));
+    EXPECT_EQ(mainform.caption, QStringLiteral("Hestova"));
+    EXPECT_EQ(mainform.clientWidth, 9045);
+    EXPECT_EQ(mainform.clientHeight, 6285);
+    try {
+        FormDefinition::load(QStringLiteral("NoSuchWindow"));
+        ADD_FAILURE() << "loaded a window that has no definition";
+    } catch (const hestova::AppError &error) {
+        EXPECT_EQ(error.number(), 53);
+    }
+}
+
+TEST(FormDefinitionApplying, APlainControlGetsItsDesignedValues)
+{
+    const FormDefinition form = FormDefinition::parse(Designed, QStringLiteral("Mainform"));
+    QWidget window;
+    QLabel label(&window);
+    applyControlDefinition(&label, form.control(QStringLiteral("Label1")));
+    EXPECT_EQ(label.objectName(), QStringLiteral("Label1"));
+    EXPECT_EQ(label.text(), QStringLiteral("Hestova"));
+    EXPECT_EQ(label.geometry(), QRect(224, 144, 169, 25));
+    EXPECT_TRUE(label.font().bold());
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+
+    QLabel line(&window);
+    applyControlDefinition(&line, form.control(QStringLiteral("Line1")));
+    EXPECT_TRUE(line.isHidden());
+
+    QLabel parentless;
+    applyControlDefinition(&parentless, form.control(QStringLiteral("Label1")));
+    EXPECT_FALSE(parentless.isVisible());  // never becomes a window of its own
+}
+
+TEST(OleColors, BgrValuesSystemColoursAndTheirTexts)
+{
+    EXPECT_EQ(fromOleColor(0xB08000), QColor(0x00, 0x80, 0xB0));
+    EXPECT_EQ(fromOleColor(0x80000005), QColor(255, 255, 255));  // the window colour of the shared table
+    EXPECT_EQ(parseOleColor(QStringLiteral("&H80000005&")), 0x80000005u);
+    EXPECT_FALSE(parseOleColor(QStringLiteral("&H1FFFFFFFF")).has_value());
+    EXPECT_FALSE(parseOleColor(QStringLiteral("blue")).has_value());
+}
+
+}  // namespace
