@@ -1,0 +1,287 @@
+// The button as a host sees it: created by ProgID from the plugin and driven by member names only.
+#include "ButtonTestSupport.h"
+#include "TempAppFolder.h"
+
+#include "common/ControlLoader.h"
+#include "common/LateBound.h"
+#include "common/Picture.h"
+#include "common/PropertyBag.h"
+#include "common/UserControl.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace hestova;
+using namespace buttontest;
+
+namespace {
+
+constexpr controls::OleColor Red = 0x0000FF, Green = 0x00FF00, Yellow = 0x00FFFF, Cyan = 0xFFFF00;
+constexpr controls::OleColor Magenta = 0xFF00FF, Grey = 0x404040;
+
+class PluginButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.copyControls();
+        loader = std::make_unique<controls::ControlLoader>(folder.file(QStringLiteral("controls")));
+        host = new QWidget;
+        host->resize(300, 120);
+        button = loader->createControl(QStringLiteral("Tobrel.qeTobrel"), host);
+        ASSERT_NE(button, nullptr);
+        bound = std::make_unique<controls::LateBound>(button);
+        persistent()->ReadProperties(controls::PropertyBag());
+        button->setGeometry(10, 10, 100, 25);
+        bound->set("ColorPnormal", Red);
+        bound->set("ColorTnormal", Green);
+        bound->set("ColorPmove", Yellow);
+        bound->set("ColorTmove", Cyan);
+        bound->set("ColorPdown", Magenta);
+        bound->set("ColorTdown", Grey);
+        bound->set("BorderStyleMove", 0);
+        bound->set("BorderStyleDown", 0);
+        bound->connectEvent("Click", &counter, [this](const QVariantList &) { ++clicks; });
+        host->show();
+    }
+
+    void TearDown() override
+    {
+        if (QWidget::mouseGrabber())
+            QWidget::mouseGrabber()->releaseMouse();
+        delete host;
+    }
+
+    controls::PersistentControl *persistent() { return qobject_cast<controls::PersistentControl *>(button); }
+
+    QColor textArea() { return shown(button).pixelColor(60, 12); }
+    QColor pictureArea() { return shown(button).pixelColor(10, 12); }
+
+    TempAppFolder folder;
+    std::unique_ptr<controls::ControlLoader> loader;
+    QPointer<QWidget> host;
+    QWidget *button = nullptr;
+    std::unique_ptr<controls::LateBound> bound;
+    QObject counter;
+    int clicks = 0;
+};
+
+}  // namespace
+
+TEST_F(PluginButtonTest, PropertiesHaveTheirInitialValuesAfterInitProperties)
+{
+    QWidget fresh;
+    QWidget *other = loader->createControl(QStringLiteral("Tobrel.qeTobrel"), &fresh);
+    qobject_cast<controls::PersistentControl *>(other)->InitProperties();
+    controls::LateBound b(other);
+    EXPECT_EQ(b.get("Persent").toInt(), 30);
+    EXPECT_EQ(b.get("Style").toInt(), 0);
+    EXPECT_TRUE(controls::Picture::isEmpty(b.get("Image")));
+    EXPECT_EQ(b.get("ColorPnormal").toUInt(), 0xC0C0C0u);
+    EXPECT_EQ(b.get("bordercolor").toUInt(), 0u);
+    EXPECT_EQ(b.get("BorderStyleOut").toInt(), 0);
+    EXPECT_EQ(b.get("BorderStyleMove").toInt(), 2);
+    EXPECT_EQ(b.get("BorderStyleDown").toInt(), 3);
+    EXPECT_TRUE(b.get("Enabled").toBool());
+    EXPECT_EQ(b.get("Keys").toString(), QString());
+    EXPECT_EQ(b.get("TipText").toString(), QStringLiteral("0"));
+    EXPECT_EQ(b.get("Font").value<QFont>(), fresh.font());
+}
+
+TEST_F(PluginButtonTest, SettingImageSetsImageSizeToThePicturesWidth)
+{
+    QStringList announced;
+    bound->connectEvent("PropertyChanged", &counter,
+                        [&](const QVariantList &args) { announced << args.value(0).toString(); });
+    bound->set("Image", buttontest::solidBitmap(24, 40, Qt::blue));
+    EXPECT_EQ(bound->get("ImageSize").toInt(), 24);
+    EXPECT_EQ(announced, QStringList{QStringLiteral("Image")});
+
+    QPixmap iconPixmap(20, 20);
+    iconPixmap.fill(Qt::blue);
+    bound->set("Image", controls::Picture::icon(QIcon(iconPixmap)));
+    EXPECT_EQ(bound->get("ImageSize").toInt(), 20);
+}
+
+TEST_F(PluginButtonTest, SettingImageToNoneKeepsImageSizeAndRaisesNothing)
+{
+    bound->set("Image", buttontest::solidBitmap(16, 16, Qt::blue));
+    ASSERT_EQ(bound->get("ImageSize").toInt(), 16);
+    EXPECT_NO_THROW(bound->set("Image", controls::Picture::none()));
+    EXPECT_TRUE(controls::Picture::isNone(bound->get("Image")));
+    EXPECT_EQ(bound->get("ImageSize").toInt(), 16);
+    EXPECT_EQ(shown(button).pixelColor(15, 12), plain(Red));  // repainted without the picture
+}
+
+TEST_F(PluginButtonTest, EachChangeIsAnnouncedUnderItsStoredName)
+{
+    QStringList announced;
+    bound->connectEvent("PropertyChanged", &counter,
+                        [&](const QVariantList &args) { announced << args.value(0).toString(); });
+    bound->set("bordercolor", 0x123456u);
+    bound->set("Caption", QStringLiteral("确定"));
+    bound->set("TipText", QStringLiteral("提示"));
+    bound->set("Keys", QStringLiteral("a"));
+    EXPECT_EQ(announced, (QStringList{QStringLiteral("BorderColor"), QStringLiteral("Caption"), QString(),
+                                      QStringLiteral("Keys")}));
+}
+
+TEST_F(PluginButtonTest, HoverPressAndLeaveFollowTheStateMachine)
+{
+    EXPECT_EQ(textArea(), plain(Green));
+    move(button, QPoint(50, 10));
+    EXPECT_EQ(textArea(), plain(Cyan));
+    EXPECT_EQ(pictureArea(), plain(Yellow));
+    EXPECT_EQ(QWidget::mouseGrabber(), button);
+
+    press(button, QPoint(50, 10));
+    EXPECT_EQ(textArea(), plain(Grey));
+    EXPECT_EQ(pictureArea(), plain(Magenta));
+    release(button, QPoint(50, 10));
+    EXPECT_EQ(textArea(), plain(Cyan));
+    EXPECT_EQ(clicks, 1);
+
+    move(button, QPoint(100, 25));  // the column right of and the row below the button count as inside
+    EXPECT_EQ(textArea(), plain(Cyan));
+    move(button, QPoint(101, 10));
+    EXPECT_EQ(textArea(), plain(Green));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST_F(PluginButtonTest, OnlyALeftClickRaisesClickButEveryButtonShowsThePressedLook)
+{
+    for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+        press(button, QPoint(50, 10), b);
+        EXPECT_EQ(textArea(), plain(Grey));
+        release(button, QPoint(50, 10), b);
+        EXPECT_EQ(textArea(), plain(Cyan));
+    }
+    EXPECT_EQ(clicks, 0);
+
+    press(button, QPoint(50, 10));
+    release(button, QPoint(150, 10));  // released away from the button
+    EXPECT_EQ(clicks, 0);
+    press(button, QPoint(50, 10));
+    release(button, QPoint(50, 10));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(PluginButtonTest, ADoubleClickRaisesOneClick)
+{
+    press(button, QPoint(50, 10));
+    release(button, QPoint(50, 10));
+    sendMouse(button, QEvent::MouseButtonDblClick, QPoint(50, 10), Qt::LeftButton);
+    EXPECT_EQ(textArea(), plain(Cyan));
+    release(button, QPoint(50, 10));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(PluginButtonTest, ARepaintingChangeWhileHoveringDrawsTheNormalLookAndKeepsHovering)
+{
+    move(button, QPoint(50, 10));
+    bound->set("Caption", QStringLiteral("x"));
+    EXPECT_EQ(pictureArea(), plain(Red));
+    move(button, QPoint(51, 10));  // still hovering: nothing is drawn
+    EXPECT_EQ(pictureArea(), plain(Red));
+    move(button, QPoint(150, 10));
+    move(button, QPoint(50, 10));
+    EXPECT_EQ(pictureArea(), plain(Yellow));
+}
+
+TEST_F(PluginButtonTest, ANonRepaintingChangeTakesEffectAtTheNextDrawingOfItsLook)
+{
+    bound->set("ColorTmove", Magenta);
+    EXPECT_EQ(textArea(), plain(Green));
+    move(button, QPoint(50, 10));
+    EXPECT_EQ(textArea(), plain(Magenta));
+}
+
+TEST_F(PluginButtonTest, DrawbottonIsCallableByName)
+{
+    bound->invoke("drawbotton", {2, 1});
+    EXPECT_EQ(textArea(), plain(Grey));
+    EXPECT_EQ(shown(button).pixelColor(0, 0), plain(0));  // flat frame in bordercolor (black)
+}
+
+TEST_F(PluginButtonTest, AnAccessKeyRaisesClickWithoutDrawing)
+{
+    bound->set("Keys", QStringLiteral("q"));
+    host->activateWindow();
+    QApplication::setActiveWindow(host);
+    QTest::keyClick(host, Qt::Key_Q, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(textArea(), plain(Green));
+
+    bound->set("Enabled", false);
+    QTest::keyClick(host, Qt::Key_Q, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(PluginButtonTest, DisabledButtonShowsTheDisabledLookAndReadsBackDisabled)
+{
+    bound->set("Image", buttontest::solidBitmap(16, 16, QColor(0, 0, 200)));
+    bound->set("Enabled", false);
+    EXPECT_FALSE(bound->get("Enabled").toBool());
+    const QImage image = shown(button);
+    EXPECT_EQ(image.pixelColor(60, 12), plain(Green));
+    EXPECT_NE(image.pixelColor(6, 3), QColor(0, 0, 200));  // embossed, not plain
+}
+
+TEST_F(PluginButtonTest, AClickHandlerMayDestroyTheButtonsWindow)
+{
+    bound->connectEvent("Click", &counter, [this](const QVariantList &) { delete host; });
+    move(button, QPoint(50, 10));
+    press(button, QPoint(50, 10));
+    release(button, QPoint(50, 10));
+    EXPECT_TRUE(host.isNull());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST_F(PluginButtonTest, AfterAClickTheButtonCapturesTheMouseAgain)
+{
+    move(button, QPoint(50, 10));
+    press(button, QPoint(50, 10));
+    release(button, QPoint(50, 10));
+    EXPECT_EQ(QWidget::mouseGrabber(), button);
+}
+
+TEST_F(PluginButtonTest, BagRoundTripWritesOnlyChangedValuesUnderTheirStoredNames)
+{
+    controls::PropertyBag bag;
+    persistent()->WriteProperties(bag);
+    EXPECT_EQ(bag.names(), (QStringList{"ColorPnormal", "ColorPmove", "ColorPdown", "ColorTnormal", "ColorTmove",
+                                        "ColorTdown", "BorderStyleMove", "BorderStyleDown"}));
+    EXPECT_EQ(bag.read("ColorPnormal", 0u).toUInt(), Red);
+}
+
+TEST_F(PluginButtonTest, ReadPropertiesRestoresWhatWritePropertiesStored)
+{
+    bound->set("Persent", 45);
+    bound->set("Style", 1);
+    bound->set("bordercolor", 0x112233u);
+    bound->set("Caption", QStringLiteral("满意度调查"));
+    bound->set("TipText", QStringLiteral("满意度调查"));
+    bound->set("Keys", QStringLiteral("m"));
+    bound->set("Enabled", false);
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSizeF(12);
+    bound->set("Font", font);
+    bound->set("Image", buttontest::solidBitmap(32, 32, Qt::blue));
+    bound->set("ImageSize", 16);
+    controls::PropertyBag bag;
+    persistent()->WriteProperties(bag);
+    EXPECT_TRUE(bag.contains("BorderColor"));
+    EXPECT_FALSE(bag.contains("bordercolor"));
+
+    QWidget other;
+    QWidget *copy = loader->createControl(QStringLiteral("Tobrel.qeTobrel"), &other);
+    qobject_cast<controls::PersistentControl *>(copy)->ReadProperties(bag);
+    controls::LateBound b(copy);
+    for (const char *name : {"Persent", "Style", "ImageSize", "ColorPnormal", "ColorPmove", "ColorTdown",
+                             "bordercolor", "Caption", "TipText", "Keys", "Enabled", "BorderStyleMove", "Font"})
+        EXPECT_EQ(b.get(name), bound->get(name)) << name;
+    EXPECT_EQ(controls::Picture::pixelSize(b.get("Image")), QSize(32, 32));
+}
