@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+
+namespace hestova {
+
+class GridCells;
+
+// Where the cells of a flex grid lie on its viewport, in pixels. Fixed rows and columns stay in place;
+// the others are shown from the first scrolled row and column on (scrolling goes by whole cells).
+class GridLayout {
+public:
+    struct Cell {
+        int row;
+        int col;
+        bool operator==(const Cell &) const = default;
+    };
+
+    GridLayout(const GridCells &cells, int rowHeight, QSize viewport, int firstRow, int firstCol);
+
+    QList<int> visibleRows() const;
+    QList<int> visibleCols() const;
+
+    // Rectangle of a cell that is visible; an empty rectangle otherwise.
+    QRect cellRect(int row, int col) const;
+    std::optional<Cell> cellAt(QPoint point) const;
+
+    // Largest first row / column that still fills the viewport (clamped at the first scrolled one).
+    int lastFirstRow() const;
+    int lastFirstCol() const;
+
+    // First row / column to show so that the given one is fully visible (if it fits at all).
+    int firstRowShowing(int row) const;
+    int firstColShowing(int col) const;
+
+    int scrollRowsShown() const;  // whole scrolled rows that fit under the fixed ones
+
+private:
+    int colPixels(int col) const;
+    int fixedHeight() const;
+    int fixedWidth() const;
+    int rowTop(int row) const;
+    int colLeft(int col) const;
+
+    const GridCells &m_cells;
+    int m_rowHeight;
+    QSize m_viewport;
+    int m_firstRow;
+    int m_firstCol;
+};
+
+}  // namespace hestova

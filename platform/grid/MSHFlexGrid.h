@@ -1,0 +1,79 @@
+#pragma once
+
+#include "grid/GridCells.h"
+#include "grid/GridPainter.h"
+
+#include <QAbstractScrollArea>
+
+namespace hestova {
+
+class GridLayout;
+
+// The flex grid of the survey pickers: rows and columns of texts with grey fixed rows and columns, column
+// widths in twips and a current cell whose row is highlighted. Clicks and arrow keys move the current cell
+// among the cells that are not fixed. Lengths are twips, 15 per pixel. Bad indexes or values raise AppError.
+class MSHFlexGrid : public QAbstractScrollArea {
+    Q_OBJECT
+    Q_PROPERTY(int Rows READ Rows WRITE setRows)
+    Q_PROPERTY(int Cols READ Cols WRITE setCols)
+    Q_PROPERTY(int FixedRows READ FixedRows WRITE setFixedRows)
+    Q_PROPERTY(int FixedCols READ FixedCols WRITE setFixedCols)
+    Q_PROPERTY(int Row READ Row WRITE setRow NOTIFY RowColChange)
+    Q_PROPERTY(int Col READ Col WRITE setCol NOTIFY RowColChange)
+
+public:
+    explicit MSHFlexGrid(QWidget *parent = nullptr);
+    ~MSHFlexGrid() override;
+
+    int Rows() const { return m_cells.rows(); }
+    void setRows(int rows);
+    int Cols() const { return m_cells.cols(); }
+    void setCols(int cols);
+    int FixedRows() const { return m_cells.fixedRows(); }
+    void setFixedRows(int fixedRows);
+    int FixedCols() const { return m_cells.fixedCols(); }
+    void setFixedCols(int fixedCols);
+
+    int Row() const { return m_cells.row(); }
+    void setRow(int row);
+    int Col() const { return m_cells.col(); }
+    void setCol(int col);
+
+    Q_INVOKABLE int ColWidth(int col) const { return m_cells.colWidth(col); }
+    Q_INVOKABLE void setColWidth(int col, int twips);
+    Q_INVOKABLE QString TextMatrix(int row, int col) const { return m_cells.text(row, col); }
+    Q_INVOKABLE void setTextMatrix(int row, int col, const QString &text);
+    Q_INVOKABLE void Clear();
+
+    int rowHeight() const;  // pixels, from the font
+    int firstScrolledRow() const { return m_firstRow; }
+    int firstScrolledCol() const { return m_firstCol; }
+    const GridLook &look() const { return m_look; }
+
+signals:
+    void RowColChange();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    GridLayout layout() const;
+    template <typename Change>
+    void changeShape(Change change);  // applies a change of size or width; announces a moved current cell
+    void contentsChanged();
+    void updateScrollBars();
+    void moveCurrent(int row, int col);  // by the user: keeps the cell in view
+
+    GridCells m_cells;
+    GridLook m_look;
+    int m_firstRow = 1;
+    int m_firstCol = 1;
+};
+
+}  // namespace hestova
