@@ -36,6 +36,18 @@ int findMethod(const QMetaObject *meta, const QByteArray &name, QMetaMethod::Met
     return -1;
 }
 
+// The public method of that name taking `count` arguments; -1 when there is none.
+int overloadWithArguments(const QMetaObject *meta, const QByteArray &name, int count)
+{
+    for (int i = meta->methodCount() - 1; i >= 0; --i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.name() == name && method.access() == QMetaMethod::Public
+            && method.methodType() != QMetaMethod::Signal && method.parameterCount() == count)
+            return i;
+    }
+    return -1;
+}
+
 int findCallable(const QMetaObject *meta, const QByteArray &name)
 {
     return findMethod(meta, name, QMetaMethod::Method);
@@ -132,9 +144,15 @@ void LateBound::set(const QByteArray &property, const QVariant &value)
 
 QVariant LateBound::invoke(const QByteArray &method, const QVariantList &arguments)
 {
-    const int id = methodId(method);
+    int id = methodId(method);
     if (id < 0)
         notSupported(m_object, method);
+    // A method with default arguments has one member per argument count: take the one the call fits.
+    if (m_object->metaObject()->method(id).parameterCount() != arguments.size()) {
+        const int fitting = overloadWithArguments(m_object->metaObject(), method, int(arguments.size()));
+        if (fitting >= 0)
+            id = fitting;
+    }
     const QMetaMethod meta = m_object->metaObject()->method(id);
     if (arguments.size() != meta.parameterCount() || arguments.size() > 10)
         throw AppError(ErrorNumber::InvalidArgument,
