@@ -15,7 +15,12 @@ namespace {
 
 class StartModule : public ::testing::Test {
 protected:
-    void SetUp() override { Forms::setQuitHook([this] { ++quits; }); }
+    void SetUp() override
+    {
+        folder.copyControls();
+        folder.copySkin();
+        Forms::setQuitHook([this] { ++quits; });
+    }
     void TearDown() override
     {
         Forms::unload<Mainform>();

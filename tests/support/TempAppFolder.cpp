@@ -38,3 +38,13 @@ void TempAppFolder::copyControls() const
     for (const QString &name : source.entryList({QStringLiteral("*.so")}, QDir::Files))
         QFile::copy(source.filePath(name), file(QStringLiteral("controls/") + name));
 }
+
+void TempAppFolder::copySkin() const
+{
+    for (const QString &sub : {QStringLiteral("skin"), QStringLiteral("ico")}) {
+        const QDir source(QStringLiteral(HESTOVA_APP_DIR "/") + sub);
+        QDir(m_dir.path()).mkpath(sub);
+        for (const QString &name : source.entryList(QDir::Files))
+            QFile::copy(source.filePath(name), file(sub + QLatin1Char('/') + name));
+    }
+}

@@ -17,6 +17,8 @@ public:
 
     // Copies the shipped controls/ plugins of the build's application folder into this folder.
     void copyControls() const;
+    // Copies the shipped skin/ and ico/ pictures of the build's application folder into this folder.
+    void copySkin() const;
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,36 @@
+#include "host/LineControl.h"
+
+#include "forms/FormDefinition.h"
+#include "forms/OleColor.h"
+#include "forms/Twips.h"
+
+#include <QPainter>
+
+namespace hestova::host {
+
+namespace {
+constexpr quint32 WindowTextColour = 0x80000008;
+}
+
+LineControl::LineControl(const forms::ControlDefinition &definition, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(definition.name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QVariantMap &bag = definition.properties;
+    m_start = QPoint(forms::Twips::toPixels(bag.value(QStringLiteral("X1")).toDouble()),
+                     forms::Twips::toPixels(bag.value(QStringLiteral("Y1")).toDouble()));
+    m_end = QPoint(forms::Twips::toPixels(bag.value(QStringLiteral("X2")).toDouble()),
+                   forms::Twips::toPixels(bag.value(QStringLiteral("Y2")).toDouble()));
+    m_color = forms::fromOleColor(bag.value(QStringLiteral("BorderColor"), WindowTextColour).toUInt());
+    setGeometry(QRect(m_start, m_end).normalized().adjusted(0, 0, 1, 1));
+    setVisible(definition.visible);
+}
+
+void LineControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(m_color, 1));
+    painter.drawLine(m_start - pos(), m_end - pos());
+}
+
+}  // namespace hestova::host
