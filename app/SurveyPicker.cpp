@@ -1,0 +1,95 @@
+#include "SurveyPicker.h"
+
+#include "Mainform.h"
+#include "SurveyList.h"
+#include "SurveyTable.h"
+#include "core/AppError.h"
+#include "db/Connection.h"
+#include "db/SurveyDataSource.h"
+#include "forms/Forms.h"
+#include "forms/Twips.h"
+#include "grid/MSHFlexGrid.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using hestova::forms::ControlDefinition;
+using hestova::forms::Forms;
+
+namespace {
+
+void setMainWindowEnabled(bool enabled)
+{
+    if (Mainform *mainform = Forms::find<Mainform>())
+        mainform->setEnabled(enabled);
+}
+
+}  // namespace
+
+SurveyPicker::SurveyPicker(const QString &definitionName) : SkinnedForm(definitionName)
+{
+    createPlainControls();
+}
+
+void SurveyPicker::createPlainControls()
+{
+    for (const ControlDefinition &definition : definition().controls) {
+        const QString container = definition.properties.value(QStringLiteral("Container")).toString();
+        QWidget *parent = container.isEmpty() ? client() : controlWidget(container);
+        QWidget *widget = nullptr;
+        if (definition.kind == QLatin1String("MSHFlexGrid")) {
+            m_grid = new hestova::MSHFlexGrid(parent);
+            widget = m_grid;
+        } else if (definition.kind == QLatin1String("Frame")) {
+            auto *frame = new QGroupBox(definition.caption.value_or(QString()), parent);
+            widget = frame;
+        } else if (definition.kind == QLatin1String("Label")) {
+            widget = new QLabel(parent);
+        } else if (definition.kind == QLatin1String("TextBox")) {
+            widget = new QLineEdit(parent);
+        } else if (hasHostedControl(definition.name) && !container.isEmpty()) {
+            // A hosted control inside a frame: its designed place is relative to the frame.
+            widget = controlWidget(definition.name);
+            widget->setParent(parent);
+            if (definition.geometry) {
+                const QRect &designed = *definition.geometry;
+                hestova::forms::Twips::move(widget, designed.x(), designed.y(), designed.width(), designed.height());
+            }
+            widget->setVisible(definition.visible);
+            continue;
+        } else {
+            continue;
+        }
+        hestova::forms::applyControlDefinition(widget, definition);
+    }
+    if (!m_grid)
+        throw hestova::AppError(hestova::ErrorNumber::InvalidArgument,
+                                QStringLiteral("窗口 %1 没有控件 MSHFlexGrid1").arg(definition().name));
+}
+
+void SurveyPicker::loadPicker(const QStringList &movedControls)
+{
+    setMainWindowEnabled(false);
+    skinWindow(hestova::host::WindowIcon, movedControls);
+    hestova::db::Connection connection;
+    connection.Open(hestova::db::SurveyConnectionString);
+    fillGrid(connection, SurveyList::LoadDescriptionWidth);
+    connection.Close();
+}
+
+void SurveyPicker::fillGrid(hestova::db::Connection &connection, int descriptionWidth)
+{
+    SurveyList::fill(*m_grid, SurveyTable::list(connection), descriptionWidth);
+}
+
+void SurveyPicker::Form_Activate()
+{
+    limitSize(MinWidth, MinHeight, MaxWidth, MaxHeight);
+}
+
+void SurveyPicker::Form_Unload()
+{
+    setMainWindowEnabled(true);
+    freeSizeLimits();
+}

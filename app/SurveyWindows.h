@@ -1,0 +1,15 @@
+#pragma once
+
+// Which window belongs to which survey kind: 1 patients, 2 medical-technical, 3 functional departments.
+namespace SurveyWindows {
+
+// Throws AppError 5 for a kind other than 1..3.
+void checkKind(int kind);
+
+// Shows the questionnaire window of the kind (Question, Questionyj, Questionzn).
+void showQuestionnaire(int kind);
+
+// Shows the report window of the kind (Reportbr, Reportyj, Reportzn).
+void showReport(int kind);
+
+}  // namespace SurveyWindows
