@@ -1,0 +1,14 @@
+#pragma once
+
+#include "QuestionnaireWindow.h"
+
+// The patient questionnaire (survey kind 1). Question 1 lists the departments of jyks, read at every load.
+class Question : public QuestionnaireWindow {
+    Q_OBJECT
+
+public:
+    Question();
+
+protected:
+    void loadQuestionnaireData() override;
+};

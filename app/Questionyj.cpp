@@ -1,0 +1,5 @@
+#include "Questionyj.h"
+
+Questionyj::Questionyj() : QuestionnaireWindow(QStringLiteral("Questionyj"), 2)
+{
+}

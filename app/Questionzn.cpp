@@ -1,0 +1,5 @@
+#include "Questionzn.h"
+
+Questionzn::Questionzn() : QuestionnaireWindow(QStringLiteral("Questionzn"), 3)
+{
+}

@@ -1,0 +1,187 @@
+#include "QuestionnaireWindowFixture.h"
+
+#include "questionnaire/QuestionnaireTexts.h"
+
+namespace texts = hestova::questionnaire::QuestionnaireTexts;
+using hestova::forms::vbCritical;
+using hestova::forms::vbInformation;
+using hestova::forms::vbNo;
+using hestova::forms::vbYes;
+using hestova::forms::vbYesNo;
+
+TEST_P(EveryQuestionnaireWindow, FullQuestionnaireStoresOneRowInColumnOrder)
+{
+    QuestionnaireWindow &window = open(GetParam());
+    fillUpToLastPage(window);
+    boxes->answerNext(vbNo);
+    clickNext(window);
+
+    const QList<QVariantList> rows = storedRows(answerTable(GetParam()));
+    ASSERT_EQ(rows.size(), 1);
+    const QVariantList &row = rows.first();
+    const auto &catalogue = window.model().catalogue();
+    ASSERT_EQ(row.size(), catalogue.questionCount() + 1);
+    EXPECT_EQ(row[0].toInt(), 7);
+    for (int answer = 1; answer <= catalogue.questionCount(); ++answer) {
+        const auto &question = catalogue.question(answer);
+        const int buttons = question.departments ? window.model().departmentQuestion()->deptCount() : question.buttons;
+        EXPECT_EQ(row[answer].toInt(), answerFor(answer, buttons)) << "column " << answer + 1;
+    }
+    ASSERT_EQ(boxes->boxes().size(), 1);
+    EXPECT_EQ(boxes->last().title, texts::continueTitle());
+    EXPECT_EQ(boxes->last().text, texts::continueQuestion());
+    EXPECT_EQ(boxes->last().buttons, vbYesNo);
+}
+
+TEST_P(EveryQuestionnaireWindow, YesStartsAnEmptyQuestionnaireOnPageOneAndNoClosesTheWindow)
+{
+    QuestionnaireWindow &window = open(GetParam());
+    fillUpToLastPage(window);
+    boxes->answerNext(vbYes);
+    clickNext(window);
+
+    ASSERT_TRUE(isOpen(GetParam()));
+    EXPECT_EQ(window.model().currentPage(), 1);
+    EXPECT_EQ(window.pageLabel()->text(), QStringLiteral("第 1 页"));
+    EXPECT_FALSE(previousEnabled(window));
+    EXPECT_EQ(nextCaption(window), texts::nextCaption());
+    for (int row = 1; row <= QuestionnaireWindow::Rows; ++row)
+        EXPECT_EQ(shownTick(window, row), 0) << "row " << row;
+    EXPECT_FALSE(window.model().answers().contains(1) || window.model().answers().contains(2));
+    EXPECT_TRUE(window.surveyLabel()->text().startsWith(QStringLiteral("第 7 号调查")));
+
+    // The second questionnaire goes through as the first did.
+    fillUpToLastPage(window);
+    boxes->answerNext(vbNo);
+    clickNext(window);
+    flushDeletes();
+    EXPECT_FALSE(isOpen(GetParam()));
+    EXPECT_EQ(storedRows(answerTable(GetParam())).size(), 2);
+    EXPECT_TRUE(boxes->allAnswersUsed());
+}
+
+TEST_P(EveryQuestionnaireWindow, ClosingByTheTitleBarStoresNothingAndReopensEmpty)
+{
+    QuestionnaireWindow &window = open(GetParam());
+    fillUpToLastPage(window);
+    window.close();
+    flushDeletes();
+    EXPECT_FALSE(isOpen(GetParam()));
+    EXPECT_TRUE(storedRows(answerTable(GetParam())).isEmpty());
+
+    QuestionnaireWindow &again = open(GetParam());
+    EXPECT_EQ(again.model().currentPage(), 1);
+    EXPECT_FALSE(again.model().answers().contains(1));
+    EXPECT_TRUE(boxes->boxes().isEmpty());
+}
+
+TEST_P(EveryQuestionnaireWindow, UnansweredQuestionRefusesTheFinishAndKeepsEverything)
+{
+    QuestionnaireWindow &window = open(GetParam());
+    // Page 1 row 2 stays unticked.
+    const auto &model = window.model();
+    tick(window, 1, 1);
+    for (int row = 3; row <= model.rowCount(); ++row)
+        tick(window, row, 1);
+    clickNext(window);
+    fillUpToLastPage(window);
+
+    clickNext(window);
+    ASSERT_EQ(boxes->boxes().size(), 1);
+    EXPECT_EQ(boxes->last().text, texts::incompleteMessage());
+    EXPECT_EQ(boxes->last().title, texts::incompleteTitle());
+    EXPECT_EQ(boxes->last().icon(), vbInformation);
+    EXPECT_TRUE(model.isLastPage());
+    EXPECT_EQ(nextCaption(window), texts::finishCaption());
+    EXPECT_EQ(model.answers().count(0), 1);
+    EXPECT_EQ(model.answer(model.catalogue().page(1).rows[1]), 0);
+    for (int row = 1; row <= model.rowCount(); ++row)
+        EXPECT_NE(shownTick(window, row), 0) << "row " << row;
+    EXPECT_TRUE(storedRows(answerTable(GetParam())).isEmpty());
+}
+
+TEST_P(EveryQuestionnaireWindow, RefusedInsertShowsTheErrorBoxAndKeepsTheAnswersForAnotherTry)
+{
+    const QString table = answerTable(GetParam());
+    QuestionnaireWindow &window = open(GetParam());
+    fillUpToLastPage(window);
+    execute(QStringLiteral("alter table %1 rename to kept_aside").arg(table));
+
+    clickNext(window);
+    ASSERT_EQ(boxes->boxes().size(), 1);
+    EXPECT_EQ(boxes->last().title, QStringLiteral("错误"));
+    EXPECT_EQ(boxes->last().icon(), vbCritical);
+    EXPECT_TRUE(boxes->last().text.contains(QStringLiteral("：  ")));
+    ASSERT_TRUE(isOpen(GetParam()));
+    EXPECT_TRUE(window.model().isLastPage());
+    EXPECT_TRUE(window.model().allAnswered());
+    for (int row = 1; row <= window.model().rowCount(); ++row)
+        EXPECT_NE(shownTick(window, row), 0) << "row " << row;
+
+    execute(QStringLiteral("alter table kept_aside rename to %1").arg(table));
+    boxes->answerNext(vbNo);
+    clickNext(window);
+    EXPECT_EQ(storedRows(table).size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, EveryQuestionnaireWindow, ::testing::Values(1, 2, 3));
+
+TEST_F(QuestionnaireWindowTest, FunctionalPagesTwelveAndTwentyOneFillTheirOwnColumns)
+{
+    QuestionnaireWindow &window = open(3);
+    while (!window.model().isLastPage()) {
+        const int page = window.model().currentPage();
+        const auto &model = window.model();
+        for (int row = 1; row <= model.rowCount(); ++row) {
+            // Page 12 (总务处) ticks 5, 3, 2; page 21 (锅炉房) ticks 2, 2; every other row 1.
+            int answer = 1;
+            if (page == 12)
+                answer = QList<int>{5, 3, 2}[row - 1];
+            else if (page == 21)
+                answer = 2;
+            tick(window, row, answer);
+        }
+        clickNext(window);
+    }
+    for (int row = 1; row <= window.model().rowCount(); ++row)
+        tick(window, row, 1);
+    boxes->answerNext(vbNo);
+    clickNext(window);
+
+    const QList<QVariantList> rows = storedRows(QStringLiteral("zndcxx"));
+    ASSERT_EQ(rows.size(), 1);
+    QList<int> values;
+    for (const QVariant &value : rows.first())
+        values.append(value.toInt());
+    ASSERT_EQ(values.size(), 94);
+    // Columns 70 to 72 (zw1-zw3) and 73, 74 (gl1, gl2); the rest hold 1.
+    EXPECT_EQ(values.mid(69, 3), (QList<int>{5, 3, 2}));
+    EXPECT_EQ(values.mid(72, 2), (QList<int>{2, 2}));
+    EXPECT_EQ(values.mid(66, 3), (QList<int>{1, 1, 1}));
+    EXPECT_EQ(values.mid(74, 4), (QList<int>{1, 1, 1, 1}));
+}
+
+TEST_F(QuestionnaireWindowTest, StoredRowCarriesTheSurveyPickedWhileTheWindowWasOpen)
+{
+    QuestionnaireWindow &window = open(2);
+    fillPageAndNext(window);
+    // The picker chooses survey 12 and brings the window forward.
+    Mmain::SurveyNo = 12;
+    Mmain::SurveyDate = QDateTime(QDate(2026, 4, 1), QTime(0, 0));
+    QuestionnaireWindow &same = open(2);
+    same.Show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(&same, &window);
+    EXPECT_EQ(window.surveyLabel()->text(), QStringLiteral("第 12 号调查，创建时间： 2026-4-1"));
+    EXPECT_EQ(window.model().currentPage(), 2);
+    EXPECT_EQ(window.model().answer(1), answerFor(1, 5));
+
+    fillUpToLastPage(window);
+    boxes->answerNext(vbNo);
+    clickNext(window);
+    ASSERT_EQ(boxes->boxes().size(), 1);
+    EXPECT_EQ(boxes->last().title, texts::continueTitle());
+    const QList<QVariantList> rows = storedRows(QStringLiteral("yjdcxx"));
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows.first()[0].toInt(), 12);
+}
