@@ -60,7 +60,7 @@ Qt::Edges FrameResizer::edgesAt(const QWidget *window, const QPoint &position)
 bool FrameResizer::sizable() const
 {
     return HostWindow::borderStyle(m_window) == HostWindow::Sizable
-           && !(m_window->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+           && HostWindow::windowState(m_window) == HostWindow::Normal;
 }
 
 bool FrameResizer::eventFilter(QObject *watched, QEvent *event)

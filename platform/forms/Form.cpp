@@ -61,15 +61,17 @@ void Form::Show()
 {
     if (!m_placed) {
         m_placed = true;
-        // Placing a hidden window clears a state set at load (maximised); keep it.
-        const Qt::WindowStates state = windowState();
         if (m_definition.startUpPosition == FormDefinition::StartUpPosition::Manual) {
             move(Twips::toPixels(m_definition.left), Twips::toPixels(m_definition.top));
         } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
-        setWindowState(state);
+        if (m_maximised) {
+            // Maximised at load: the normal place is the designed one, the shown one the whole screen.
+            m_normalGeometry = geometry();
+            fillScreen();
+        }
     }
     show();
     raise();
@@ -83,14 +85,14 @@ void Form::Unload()
 
 int Form::WindowState() const
 {
-    const Qt::WindowStates state = windowState();
-    if (state & Qt::WindowMinimized)
+    if (windowState() & Qt::WindowMinimized)
         return vbMinimized;
-    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        return vbMaximized;
-    return vbNormal;
+    return m_maximised ? vbMaximized : vbNormal;
 }
 
+// The window maximises itself: our windows are frameless and carry their own title bar, and without a window
+// manager (a bare X server) nobody would act on a maximised state. It fills the screen's available area and
+// gets its normal place back on restore.
 void Form::setWindowStateValue(int state)
 {
     switch (state) {
@@ -98,15 +100,32 @@ void Form::setWindowStateValue(int state)
         setWindowState(Qt::WindowMinimized);
         break;
     case vbMaximized:
-        setWindowState(Qt::WindowMaximized);
+        setWindowState(Qt::WindowNoState);
+        if (!m_maximised) {
+            m_normalGeometry = geometry();
+            m_maximised = true;
+        }
+        if (m_placed)  // a window maximised at load fills the screen when it is first shown
+            fillScreen();
         break;
     case vbNormal:
         setWindowState(Qt::WindowNoState);
+        if (m_maximised) {
+            m_maximised = false;
+            setGeometry(m_normalGeometry);
+        }
         break;
     default:
         throw hestova::AppError(hestova::ErrorNumber::InvalidArgument,
                                 QStringLiteral("无效的窗口状态 %1").arg(state));
     }
+}
+
+void Form::fillScreen()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        setGeometry(screen->availableGeometry());
 }
 
 int Form::ScaleWidth() const { return Twips::fromPixels(m_client->width()); }

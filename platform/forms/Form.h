@@ -93,12 +93,15 @@ private:
     void load();  // runs Form_Load
     void runUnloadHandler();
     void layoutClient();
+    void fillScreen();
 
     FormDefinition m_definition;
     QWidget *m_client;
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_placed = false;
+    bool m_maximised = false;
+    QRect m_normalGeometry;
     bool m_paintErrorReported = false;
 };
 

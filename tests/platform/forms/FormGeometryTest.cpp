@@ -98,8 +98,13 @@ TEST_F(FormGeometry, AStateSetAtLoadSurvivesTheFirstShow)
     window.Show();
     QCoreApplication::processEvents();
     EXPECT_EQ(window.WindowState(), vbMaximized);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(window.geometry(), area);  // filled by the window itself, with or without a window manager
+
     window.setWindowStateValue(vbNormal);
     EXPECT_EQ(window.WindowState(), vbNormal);
+    EXPECT_EQ(window.size(), QSize(611, 446));  // the designed size, centred
+    EXPECT_LE((window.geometry().center() - area.center()).manhattanLength(), 2);
     EXPECT_THROW(window.setWindowStateValue(7), hestova::AppError);
 }
 
