@@ -4,6 +4,7 @@
 #include "Mmain.h"
 #include "common/ReportPictures.h"
 #include "common/Picture.h"
+#include "core/AppFolder.h"
 #include "db/Connection.h"
 #include "db/SurveyDataSource.h"
 #include "forms/Formatting.h"
@@ -201,4 +202,16 @@ void ReportWindow::command5_Click()
 void ReportWindow::memurept_Click()
 {
     popupUnder(m_sheetMenu, QStringLiteral("memurept"));
+}
+
+void ReportWindow::SheetPreamble(const QString &templateFile)
+{
+    F1Book1().invoke("ReadTemplate", {hestova::AppFolder::file(QStringLiteral("\\report\\") + templateFile)});
+    F1Book1().set("SheetOption", false);
+    F1Book1().set("HeaderText", SheetHeader());
+}
+
+QString ReportWindow::SheetHeader()
+{
+    return QStringLiteral("青禾市中心医院      调查日期：") + hestova::forms::dateText(Mmain::ReportSurveyDate);
 }

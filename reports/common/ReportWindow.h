@@ -64,6 +64,12 @@ protected:
     // Builds and prints every sheet of the window in menu order; the windows' sheets come with their builders.
     virtual void PrintAllSheets() {}
 
+    // The three steps every sheet builder begins with: reads "\report\<templateFile>" of the application folder
+    // into F1Book1 (replacing the shown workbook), switches SheetOption off and writes the SheetHeader.
+    void SheetPreamble(const QString &templateFile);
+    // "青禾市中心医院      调查日期：" followed by ReportSurveyDate as the default date text.
+    static QString SheetHeader();
+
 private:
     // The error report of the printing handlers: the "错误" box with the error's number and description; the
     // handler ends, the window stays as it was.
