@@ -14,7 +14,7 @@ namespace SurveyTable {
 
 namespace {
 
-constexpr int InvalidUseOfNull = 94;
+using hestova::ErrorNumber::InvalidUseOfNull;
 
 struct KindTables {
     const char *workTable;

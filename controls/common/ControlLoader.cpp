@@ -12,7 +12,7 @@ namespace hestova::controls {
 
 namespace {
 
-constexpr int CannotCreateObject = 429;
+using hestova::ErrorNumber::CannotCreateObject;
 
 QStringList stringList(const QJsonValue &value)
 {

@@ -10,7 +10,7 @@ namespace hestova::controls {
 
 namespace {
 
-constexpr int NotSupported = 438;
+using hestova::ErrorNumber::NotSupported;
 
 [[noreturn]] void notSupported(const QObject *object, const QByteArray &name)
 {

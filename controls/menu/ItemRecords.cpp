@@ -5,7 +5,7 @@
 namespace hestova::quillon {
 
 namespace {
-constexpr int KeyInUse = 457;
+using hestova::ErrorNumber::KeyInUse;
 }
 
 std::shared_ptr<CItemData> CItemDatas::Add(const QString &sMenuText, qint32 fType, qint16 iButton,

@@ -12,7 +12,7 @@
 namespace hestova::quillon {
 
 namespace {
-constexpr int ObjectNotSet = 91;
+using hestova::ErrorNumber::ObjectNotSet;
 constexpr int OwnWidthTwips = 915;
 constexpr int OwnHeightTwips = 315;
 

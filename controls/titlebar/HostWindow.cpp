@@ -22,7 +22,7 @@ QWidget *requireWidget(QObject *host)
 {
     QWidget *w = widget(host);
     if (!w)
-        throw AppError(424, QStringLiteral("要求对象"));
+        throw AppError(ErrorNumber::ObjectRequired, QStringLiteral("要求对象"));
     return w;
 }
 

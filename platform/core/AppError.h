@@ -34,6 +34,20 @@ constexpr int TypeMismatch = 13;       // value cannot be converted
 constexpr int Overflow = 6;            // number out of range
 constexpr int InvalidArgument = 5;     // invalid procedure call or argument
 constexpr int Printing = 482;          // printer error
+constexpr int SubscriptOutOfRange = 9;  // index outside the valid range
+constexpr int InvalidUseOfNull = 94;    // a Null where a value is needed
+constexpr int ObjectNotSet = 91;        // object variable not set
+constexpr int InternalError = 51;       // an error that is not the program's own
+constexpr int InvalidValue = 380;       // invalid property value
+constexpr int ObjectRequired = 424;     // object required
+constexpr int CannotCreateObject = 429; // control library cannot create the object
+constexpr int NotSupported = 438;       // object does not support the member
+constexpr int KeyInUse = 457;           // key already associated with an element
+constexpr int InvalidPicture = 481;     // invalid picture
+constexpr int ObjectClosed = 3704;      // operation not allowed while the object is closed
+constexpr int IndexOutOfBounds = 35600; // image list index out of bounds
+constexpr int ElementNotFound = 35601;  // image list element not found
+constexpr int KeyNotUnique = 35602;     // image list key not unique
 }  // namespace ErrorNumber
 
 }  // namespace hestova

@@ -1,11 +1,12 @@
 #include "forms/Handler.h"
+#include "core/AppError.h"
 
 #include "forms/MessageBox.h"
 
 namespace hestova::forms {
 
 namespace {
-constexpr int InternalError = 51;
+using hestova::ErrorNumber::InternalError;
 }
 
 bool RunHandler(const std::function<void()> &handler)

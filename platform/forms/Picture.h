@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QString>
+#include "core/AppError.h"
 #include <QVariant>
 
 namespace hestova::forms {
 
-constexpr int InvalidPicture = 481;
+using hestova::ErrorNumber::InvalidPicture;
 
 // Loads a picture from the application folder ("\skin\close.bmp"): a QPixmap for a bitmap, a QIcon for an
 // ".ico" file. An empty path gives the empty picture (a null QPixmap). A missing file throws AppError 53,

@@ -8,8 +8,8 @@ namespace hestova {
 
 namespace {
 
-constexpr int SubscriptOutOfRange = 9;
-constexpr int InvalidValue = 380;
+using hestova::ErrorNumber::SubscriptOutOfRange;
+using hestova::ErrorNumber::InvalidValue;
 
 [[noreturn]] void raiseInvalidValue(const QString &what, int value)
 {

@@ -7,9 +7,9 @@
 namespace hestova {
 
 namespace {
-constexpr int IndexOutOfBounds = 35600;
-constexpr int ElementNotFound = 35601;
-constexpr int KeyNotUnique = 35602;
+using hestova::ErrorNumber::IndexOutOfBounds;
+using hestova::ErrorNumber::ElementNotFound;
+using hestova::ErrorNumber::KeyNotUnique;
 
 QRgb rgbOf(qint32 bgr)
 {

@@ -1,4 +1,5 @@
 #include "common/ReportWindow.h"
+#include "core/AppError.h"
 
 #include "Mainform.h"
 #include "Mmain.h"
@@ -25,7 +26,7 @@ using hestova::reports::ReportPicture;
 
 namespace {
 
-constexpr int ObjectClosed = 3704;  // operation not allowed when the object is closed
+using hestova::ErrorNumber::ObjectClosed;
 
 // The buttons and their pictures.
 const QList<QPair<QString, ReportPicture>> ButtonPictures = {
