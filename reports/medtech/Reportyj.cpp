@@ -1,17 +1,55 @@
 #include "medtech/Reportyj.h"
 
+#include "core/AppError.h"
+
+#include <QKeySequence>
+
+using hestova::reports::medtech::DepartmentSheet;
+using hestova::reports::medtech::departmentSheets;
+
 namespace {
-// Captions of the sheet menu yjmyd; each sheet's picture is tagged with its caption.
-const QStringList SheetCaptions = {
-    QStringLiteral("检验科满意度报表"),     QStringLiteral("放射科满意度报表"),   QStringLiteral("病理科满意度报表"),
-    QStringLiteral("功能科满意度报表"),     QStringLiteral("CT、磁共振室满意度报表"), QStringLiteral("同位素室满意度报表"),
-    QStringLiteral("中普制剂室满意度报表"), QStringLiteral("中药房满意度报表"),   QStringLiteral("西药房满意度报表"),
-    QStringLiteral("西药库房满意度报表"),   QStringLiteral("手术室满意度报表"),   QStringLiteral("供应室满意度报表"),
-    QStringLiteral("配送中心满意度报表"),   QStringLiteral("输血科满意度报表"),   QStringLiteral("营养室满意度报表"),
-    QStringLiteral("药剂科满意度报表"),     QStringLiteral("药品分析室满意度报表"),
-};
+
+// The captions of the sheet menu; each sheet's picture in ImageList1 is tagged with its caption.
+QStringList sheetCaptions()
+{
+    QStringList captions;
+    for (const DepartmentSheet &sheet : departmentSheets())
+        captions.append(sheet.caption);
+    return captions;
+}
+
 }  // namespace
 
-Reportyj::Reportyj() : ReportWindow(QStringLiteral("Reportyj"), QStringLiteral("yjmyd"), SheetCaptions)
+Reportyj::Reportyj() : ReportWindow(QStringLiteral("Reportyj"), QStringLiteral("yjmyd"), sheetCaptions())
 {
+    createSheetMenu();
+}
+
+// Each item's name is its caption; an error of its builder shows the "错误" box and leaves the window open.
+void Reportyj::createSheetMenu()
+{
+    for (const DepartmentSheet &sheet : departmentSheets()) {
+        addMenuItem(&SheetMenu(), sheet.caption, sheet.caption, QKeySequence(sheet.shortcut),
+                    [this, position = sheet.number] { BuildDepartmentSheet(position); });
+    }
+}
+
+void Reportyj::BuildDepartmentSheet(int position)
+{
+    const QList<DepartmentSheet> &sheets = departmentSheets();
+    if (position < 1 || position > sheets.size()) {
+        throw hestova::AppError(hestova::ErrorNumber::SubscriptOutOfRange,
+                                QStringLiteral("下标越界：没有第 %1 张医技报表").arg(position));
+    }
+    const DepartmentSheet &sheet = sheets[position - 1];
+    SheetPreamble(sheet.templateFile());
+    m_builder.fill(sheet, F1Book1(), ReportConn());
+}
+
+void Reportyj::PrintAllSheets()
+{
+    for (const DepartmentSheet &sheet : departmentSheets()) {
+        BuildDepartmentSheet(sheet.number);
+        F1Book1().invoke("PrintSheet", {false, false});
+    }
 }
