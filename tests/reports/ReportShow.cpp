@@ -14,27 +14,15 @@
 #include "spreadsheet/PrinterService.h"
 #include "spreadsheet/Spreadsheet.h"
 
+#include "SheetTestSupport.h"
+
 #include <QApplication>
 #include <QDir>
-#include <QPrinter>
 #include <cstdio>
 
 using namespace hestova;
 
 namespace {
-
-class PdfFile : public spreadsheet::PrinterService {
-public:
-    explicit PdfFile(const QString &path) : m_path(path) {}
-    void prepare(QPrinter &printer) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_path);
-    }
-
-private:
-    QString m_path;
-};
 
 ReportWindow &openReport(const QString &kind)
 {
@@ -57,7 +45,7 @@ int main(int argc, char **argv)
     }
     const int pdfAt = args.indexOf(QStringLiteral("--pdf"));
     if (pdfAt > 0 && pdfAt + 1 < args.size())
-        spreadsheet::PrinterService::replace(std::make_unique<PdfFile>(args.at(pdfAt + 1)));
+        spreadsheet::PrinterService::replace(std::make_unique<PdfPrinterService>(args.at(pdfAt + 1)));
     const QString kind = args.size() > 3 && args.at(3) != QLatin1String("--pdf") ? args.at(3) : QStringLiteral("br");
 
     try {

@@ -6,28 +6,16 @@
 #include "spreadsheet/PrinterService.h"
 #include "spreadsheet/Spreadsheet.h"
 
+#include "SheetTestSupport.h"
+
 #include <QApplication>
 #include <QFont>
-#include <QPrinter>
 #include <cstdio>
 #include <memory>
 
 using namespace hestova::spreadsheet;
 
 namespace {
-
-class PdfFile : public PrinterService {
-public:
-    explicit PdfFile(const QString &path) : m_path(path) {}
-    void prepare(QPrinter &printer) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_path);
-    }
-
-private:
-    QString m_path;
-};
 
 void frame(Spreadsheet &book, int row1, int col1, int row2, int col2)
 {
@@ -82,7 +70,7 @@ int main(int argc, char **argv)
         fill(book);
         const int pdf = int(args.indexOf(QStringLiteral("--pdf")));
         if (pdf > 0 && pdf + 1 < args.size()) {
-            PrinterService::replace(std::make_unique<PdfFile>(args[pdf + 1]));
+            PrinterService::replace(std::make_unique<PdfPrinterService>(args[pdf + 1]));
             book.PrintSheet(false, false);
             return 0;
         }

@@ -12,27 +12,15 @@
 #include "spreadsheet/PrinterService.h"
 #include "spreadsheet/Spreadsheet.h"
 
+#include "SheetTestSupport.h"
+
 #include <QApplication>
 #include <QDir>
-#include <QPrinter>
 #include <cstdio>
 
 using namespace hestova;
 
 namespace {
-
-class PdfFile : public spreadsheet::PrinterService {
-public:
-    explicit PdfFile(const QString &path) : m_path(path) {}
-    void prepare(QPrinter &printer) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_path);
-    }
-
-private:
-    QString m_path;
-};
 
 // Twelve questionnaires with varied answers in every column.
 void fillWorkTable()
@@ -63,7 +51,7 @@ int main(int argc, char **argv)
     }
     const int pdfAt = args.indexOf(QStringLiteral("--pdf"));
     if (pdfAt > 0 && pdfAt + 1 < args.size())
-        spreadsheet::PrinterService::replace(std::make_unique<PdfFile>(args.at(pdfAt + 1)));
+        spreadsheet::PrinterService::replace(std::make_unique<PdfPrinterService>(args.at(pdfAt + 1)));
 
     try {
         forms::installFontSubstitutions();
