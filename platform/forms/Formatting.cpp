@@ -51,7 +51,7 @@ QString dateText(const QDateTime &value)
     return text;
 }
 
-QString RateFormat(double value)
+QString RateFormat(double value, const QLocale &locale)
 {
     // Round the decimal value, not its binary neighbour: ten decimals first, then two, half away from zero.
     QString digits = QString::number(std::fabs(value), 'f', 10);
@@ -78,7 +78,7 @@ QString RateFormat(double value)
     while (fraction.endsWith(QLatin1Char('0')))
         fraction.chop(1);
     const bool negative = value < 0 && !(whole.isEmpty() && fraction.isEmpty());
-    return (negative ? QStringLiteral("-") : QString()) + whole + QLatin1Char('.') + fraction;
+    return (negative ? QStringLiteral("-") : QString()) + whole + locale.decimalPoint() + fraction;
 }
 
 }  // namespace hestova::forms

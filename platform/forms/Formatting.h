@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 namespace hestova::forms {
@@ -19,7 +20,8 @@ QDateTime toDate(const QString &text);
 QString dateText(const QDateTime &value);
 
 // A rate written with the format "##.##": at most two decimals rounded half away from zero, no leading or
-// trailing zeros, the point always written (66.666… "66.67", 80 "80.", 0.5 ".5", 0 ".").
-QString RateFormat(double value);
+// trailing zeros, the point always written (66.666… "66.67", 80 "80.", 0.5 ".5", 0 "."). The point is the
+// locale's decimal separator, by default the system's ("66,67" under a German locale).
+QString RateFormat(double value, const QLocale &locale = QLocale::system());
 
 }  // namespace hestova::forms

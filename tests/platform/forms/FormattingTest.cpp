@@ -70,4 +70,21 @@ TEST(RateFormatText, TwoDecimalsAtMostRoundedHalfAwayFromZeroAndThePointAlways)
     EXPECT_EQ(RateFormat(-0.5), QStringLiteral("-.5"));
 }
 
+TEST(RateFormatText, ThePointIsTheSystemsDecimalSeparator)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(RateFormat(200.0 / 3.0, german), QStringLiteral("66,67"));
+    EXPECT_EQ(RateFormat(80, german), QStringLiteral("80,"));
+    EXPECT_EQ(RateFormat(0, german), QStringLiteral(","));
+    EXPECT_EQ(RateFormat(200.0 / 3.0, QLocale(QLocale::Chinese, QLocale::China)), QStringLiteral("66.67"));
+    EXPECT_EQ(RateFormat(200.0 / 3.0, QLocale::c()), QStringLiteral("66.67"));
+
+    // The program's default locale is not the system's.
+    const QLocale before;
+    QLocale::setDefault(german);
+    const QString systemRate = RateFormat(0.5);
+    QLocale::setDefault(before);
+    EXPECT_EQ(systemRate, QLocale::system().decimalPoint() + QStringLiteral("5"));
+}
+
 }  // namespace
