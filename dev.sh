@@ -9,7 +9,7 @@ build="$here/build"
 
 packages=(
   cmake g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   googletest libgtest-dev libgmock-dev
   unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
   fonts-arphic-uming fonts-wqy-zenhei

@@ -1,6 +1,8 @@
 #include "Mmain.h"
 #include "forms/Fonts.h"
 #include "forms/Forms.h"
+#include "forms/Handler.h"
+#include "forms/PlatformTexts.h"
 
 #include <QApplication>
 
@@ -11,6 +13,8 @@ int main(int argc, char **argv)
     // The program ends when its last window is unloaded (Forms), not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     hestova::forms::installFontSubstitutions();
+    // Without the catalogue the "错误" box says so and the platform's texts stay English.
+    hestova::forms::RunHandler(hestova::forms::installPlatformTranslations);
 
     Mmain::Main();
     if (hestova::forms::Forms::loadedCount() == 0)

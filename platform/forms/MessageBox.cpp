@@ -67,14 +67,23 @@ int defaultAnswer(int buttons)
     return choices.at(defaultIndex(buttons, choices.size())).answer;
 }
 
-int WidgetMessageBoxes::show(const QString &prompt, int buttons, const QString &title)
+void WidgetMessageBoxes::compose(QMessageBox &box, const QString &prompt, int buttons, const QString &title)
 {
-    QMessageBox box(iconOf(buttons), title, prompt);
+    box.setIcon(iconOf(buttons));
+    box.setWindowTitle(title);
+    box.setText(prompt);
     const QList<ButtonChoice> choices = buttonsOf(buttons);
     for (const ButtonChoice &choice : choices)
         box.addButton(choice.button);
     box.setDefaultButton(choices.at(defaultIndex(buttons, choices.size())).button);
+}
+
+int WidgetMessageBoxes::show(const QString &prompt, int buttons, const QString &title)
+{
+    QMessageBox box;
+    compose(box, prompt, buttons, title);
     box.exec();
+    const QList<ButtonChoice> choices = buttonsOf(buttons);
     const auto pressed = box.standardButton(box.clickedButton());
     for (const ButtonChoice &choice : choices) {
         if (choice.button == pressed)

@@ -6,6 +6,8 @@
 #include <QQueue>
 #include <QString>
 
+class QMessageBox;
+
 namespace hestova::forms {
 
 // Buttons, icons and default button of a message box; add one of each.
@@ -50,6 +52,10 @@ public:
 class WidgetMessageBoxes : public MessageBoxService {
 public:
     int show(const QString &prompt, int buttons, const QString &title) override;
+
+    // Puts text, title, icon, the set's standard buttons (their texts from the platform's catalogue) and the
+    // default button on `box`, as show() shows it.
+    static void compose(QMessageBox &box, const QString &prompt, int buttons, const QString &title);
 };
 
 // The service in use; nullptr restores the real one.

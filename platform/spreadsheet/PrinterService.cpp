@@ -2,12 +2,14 @@
 
 #include "core/AppError.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <optional>
 
 namespace hestova::spreadsheet {
@@ -63,6 +65,11 @@ bool PrinterService::setup(QPrinter &printer, QWidget *parent)
 {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("打印设置"));
+    // The dialog only stores the choice; its accept button would otherwise read "打印".
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (QPushButton *accept = buttons->button(QDialogButtonBox::Ok))
+            accept->setText(QStringLiteral("确定"));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;

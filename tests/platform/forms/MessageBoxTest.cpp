@@ -1,6 +1,9 @@
 #include "forms/Handler.h"
 #include "forms/MessageBox.h"
+#include "forms/PlatformTexts.h"
 
+#include <QPushButton>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -54,6 +57,16 @@ TEST(ErrorReport, HandlerErrorsShowNumberColonAndDescriptionAsCriticalAndAbandon
     EXPECT_EQ(boxes.last().text, QStringLiteral("51：  boom"));
     EXPECT_TRUE(RunHandler([] {}));
     EXPECT_EQ(boxes.boxes().size(), 2);
+}
+
+TEST(WidgetMessageBoxes, ButtonsSpeakChineseWhateverTheSystemLocale)
+{
+    installPlatformTranslations();
+    QMessageBox box;
+    WidgetMessageBoxes::compose(box, QStringLiteral("你是否真的退出本系统?"), vbYesNo, QStringLiteral("请确定"));
+    // The catalogue's texts, with their access keys.
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("否(&N)"));
 }
 
 }  // namespace
