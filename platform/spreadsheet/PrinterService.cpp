@@ -22,14 +22,17 @@ std::unique_ptr<PrinterService> &slot()
     return service;
 }
 
-// "a/b.pdf", 3 -> "a/b-3.pdf"; the first print keeps the name.
-QString numberedFile(const QString &path, int number)
+// Prints of the run under way; -1 outside a run.
+int runPrints = -1;
+
+// "a/b.pdf", 3 -> "a/b-3.pdf"; place 0 keeps the name.
+QString numberedFile(const QString &path, int place)
 {
-    if (number <= 1)
+    if (place <= 0)
         return path;
     const QFileInfo info(path);
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    return info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + QString::number(number) + suffix);
+    return info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + QString::number(place) + suffix);
 }
 
 }  // namespace
@@ -46,7 +49,7 @@ void PrinterService::prepare(QPrinter &printer)
     // A file chosen in the set-up dialog needs no printer.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         if (!m_chosenFile.isEmpty())
-            printer.setOutputFileName(numberedFile(m_chosenFile, ++m_filePrints));
+            printer.setOutputFileName(numberedFile(m_chosenFile, PrintRun::nextPlace()));
         return;
     }
     const QStringList printers = installedPrinters();
@@ -100,7 +103,6 @@ void PrinterService::preview(QPrinter &printer, const PaintPages &paint, QWidget
 void PrinterService::chooseFile(const QString &path)
 {
     m_chosenFile = path;
-    m_filePrints = 0;
 }
 
 QStringList PrinterService::installedPrinters() const
@@ -125,6 +127,22 @@ std::unique_ptr<PrinterService> PrinterService::replace(std::unique_ptr<PrinterS
     std::unique_ptr<PrinterService> previous = std::move(slot());
     slot() = std::move(service);
     return previous;
+}
+
+// A run inside a run numbers its own prints; the outer run goes on where it was.
+PrintRun::PrintRun() : m_outerPrints(runPrints)
+{
+    runPrints = 0;
+}
+
+PrintRun::~PrintRun()
+{
+    runPrints = m_outerPrints;
+}
+
+int PrintRun::nextPlace()
+{
+    return runPrints < 0 ? 0 : ++runPrints;
 }
 
 }  // namespace hestova::spreadsheet

@@ -18,8 +18,8 @@ public:
     virtual ~PrinterService();
 
     // Makes `printer` ready to print without a dialog. Raises AppError when there is nowhere to print: no printer
-    // installed and no output file chosen in the set-up dialog. Prints to a file chosen in the set-up dialog go
-    // to that name, then to "<name>-2.pdf", "<name>-3.pdf", ..., so that printing several sheets keeps each one.
+    // installed and no output file chosen in the set-up dialog. A print to a file chosen in the set-up dialog
+    // replaces that file; within a PrintRun it goes to "<name>-N.pdf", N its place in the run.
     virtual void prepare(QPrinter &printer);
 
     // The print set-up dialog on `printer`; true when the operator confirmed it.
@@ -40,12 +40,27 @@ protected:
     virtual QStringList installedPrinters() const;
     virtual QString defaultPrinter() const;
 
-    // The set-up dialog chose this output file (empty: a printer); the numbering of prints starts again.
+    // The set-up dialog chose this output file (empty: a printer).
     void chooseFile(const QString &path);
 
 private:
     QString m_chosenFile;
-    int m_filePrints = 0;
+};
+
+// The prints made while it exists form one run (a report's "打印全部"), numbered from 1 in print order, so that
+// printing to a file keeps every sheet of the run.
+class PrintRun {
+public:
+    PrintRun();
+    ~PrintRun();
+    PrintRun(const PrintRun &) = delete;
+    PrintRun &operator=(const PrintRun &) = delete;
+
+    // The place of the print being prepared in the run under way, or 0 outside a run.
+    static int nextPlace();
+
+private:
+    int m_outerPrints;
 };
 
 }  // namespace hestova::spreadsheet

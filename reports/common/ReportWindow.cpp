@@ -14,6 +14,7 @@
 #include "forms/MessageBox.h"
 #include "forms/Twips.h"
 #include "imagelist/ImageList.h"
+#include "spreadsheet/PrinterService.h"
 #include "spreadsheet/Spreadsheet.h"
 
 #include <QLabel>
@@ -197,7 +198,11 @@ void ReportWindow::command4_Click()
 
 void ReportWindow::command5_Click()
 {
-    PrintErrorBox([this] { PrintAllSheets(); });
+    PrintErrorBox([this] {
+        // One run: printed to a file, the sheets go to "<name>-1.pdf", "<name>-2.pdf", ... by their place.
+        const hestova::spreadsheet::PrintRun run;
+        PrintAllSheets();
+    });
 }
 
 void ReportWindow::memurept_Click()

@@ -4,6 +4,7 @@
 #include "spreadsheet/SheetPrinter.h"
 #include "spreadsheet/Spreadsheet.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <gtest/gtest.h>
@@ -119,37 +120,17 @@ TEST_F(PrintTest, FileChosenInSetUpPrintsWithoutAPrinter)
     EXPECT_EQ(printer.outputFileName(), pdf);
 }
 
-TEST_F(PrintTest, SheetsPrintedToAChosenFileAreNumberedNotOverwritten)
+TEST_F(PrintTest, EachPrintReplacesTheFileChosenInSetUp)
 {
-    // The system's service, its set-up dialog answered with a PDF file as a person would choose it.
-    struct FileChosenInDialog : NoPrinterService {
-        QString file;
-        bool setup(QPrinter &printer, QWidget *) override
-        {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-            chooseFile(file);
-            return true;
-        }
-    };
-    auto owned = std::make_unique<FileChosenInDialog>();
-    owned->file = dir.filePath(QStringLiteral("报表.pdf"));
-    ScopedPrinterService system(std::move(owned));
-
+    const QString chosen = dir.filePath(QStringLiteral("报表.pdf"));
+    ScopedPrinterService system(std::make_unique<FileChosenInSetUp>(chosen));
     book.PrintSetup();
-    for (int sheet = 1; sheet <= 3; ++sheet) {
+    for (int sheet = 1; sheet <= 2; ++sheet) {
         book.setCellText(12, 1, QStringLiteral("科室%1").arg(sheet));
         book.PrintSheet(false, false);
     }
-    EXPECT_TRUE(pdfText(dir.filePath(QStringLiteral("报表.pdf"))).contains(QStringLiteral("科室1")));
-    EXPECT_TRUE(pdfText(dir.filePath(QStringLiteral("报表-2.pdf"))).contains(QStringLiteral("科室2")));
-    EXPECT_TRUE(pdfText(dir.filePath(QStringLiteral("报表-3.pdf"))).contains(QStringLiteral("科室3")));
-
-    // A new choice starts the numbering again.
-    book.PrintSetup();
-    book.setCellText(12, 1, QStringLiteral("科室4"));
-    book.PrintSheet(false, false);
-    EXPECT_TRUE(pdfText(dir.filePath(QStringLiteral("报表.pdf"))).contains(QStringLiteral("科室4")));
+    EXPECT_TRUE(pdfText(chosen).contains(QStringLiteral("科室2")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("报表.pdf")});
 }
 
 TEST_F(PrintTest, SetUpOrientationHoldsForLaterPrintsUntilTheNextTemplate)

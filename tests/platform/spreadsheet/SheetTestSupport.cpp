@@ -45,6 +45,14 @@ void PdfPrinterService::preview(QPrinter &printer, const PaintPages &paint, QWid
     paint(printer);
 }
 
+bool FileChosenInSetUp::setup(QPrinter &printer, QWidget *)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_pdfPath);
+    chooseFile(m_pdfPath);
+    return true;
+}
+
 ScopedPrinterService::ScopedPrinterService(std::unique_ptr<hestova::spreadsheet::PrinterService> service)
     : m_previous(hestova::spreadsheet::PrinterService::replace(std::move(service)))
 {

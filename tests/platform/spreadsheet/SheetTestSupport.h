@@ -40,6 +40,17 @@ protected:
     QStringList installedPrinters() const override { return {}; }
 };
 
+// The system's service on a machine without printers, its set-up dialog answered with a PDF file as a person
+// would choose it.
+class FileChosenInSetUp : public NoPrinterService {
+public:
+    explicit FileChosenInSetUp(const QString &pdfPath) : m_pdfPath(pdfPath) {}
+    bool setup(QPrinter &printer, QWidget *parent) override;
+
+private:
+    QString m_pdfPath;
+};
+
 // Puts a printer service in place for one test and restores the previous one.
 class ScopedPrinterService {
 public:

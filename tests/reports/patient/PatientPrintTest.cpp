@@ -29,6 +29,28 @@ TEST_F(PatientReportTest, PrintAllPrintsTheSixSheetsAndLeavesTheLastShown)
     }
 }
 
+TEST_F(PatientReportTest, PrintAllToAChosenFileNamesEachFileByItsSheetsPlace)
+{
+    addRow(3, {});
+    const QString chosen = folder.file(QStringLiteral("报表.pdf"));
+    usePrinter(std::make_unique<FileChosenInSetUp>(chosen));
+    Reportbr &window = openReport();
+    window.Command2_Click();
+    pickSheet(window, 2);
+    window.Command1_Click();  // a single print before the run changes nothing of the run's names
+    window.command5_Click();
+
+    ASSERT_TRUE(boxes.boxes().isEmpty()) << boxes.last().text.toStdString();
+    EXPECT_TRUE(pdfText(chosen).contains(QStringLiteral("统计表（二）")));
+    const QStringList places = {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
+                                QStringLiteral("四"), QStringLiteral("五"), QStringLiteral("六")};
+    for (int n = 1; n <= 6; ++n) {
+        const QString file = folder.file(QStringLiteral("报表-%1.pdf").arg(n));
+        EXPECT_TRUE(pdfText(file).contains(QStringLiteral("统计表（%1）").arg(places[n - 1]))) << n;
+    }
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("报表-7.pdf"))));
+}
+
 TEST_F(PatientReportTest, PrintAllStopsAtTheFirstFailingSheet)
 {
     addRow(3, {});
