@@ -1,5 +1,7 @@
 #include "QuestionnaireWindowFixture.h"
 
+#include "QuestionTextLabel.h"
+
 #include "questionnaire/QuestionText.h"
 #include "questionnaire/QuestionnaireTexts.h"
 
@@ -64,9 +66,11 @@ TEST_P(EveryQuestionnaireWindow, EachPageShowsItsRowsTextsAndButtonsAndHidesTheR
             EXPECT_EQ(visibleOptions(window, row), model.rowButtons(row)) << model.currentPage() << "/" << row;
             const QStringList lines = hestova::questionnaire::QuestionText::lines(model.rowText(row));
             EXPECT_EQ(window.rowLabel(row)->text(), lines.join(QLatin1Char('\n')));
-            // The text ends above its strip of buttons.
+            // The text ends above its strip of buttons, and no line of it crosses the survey line.
             EXPECT_LE(window.rowLabel(row)->geometry().bottom(), window.rowPicture(row)->geometry().top())
                 << model.currentPage() << "/" << row;
+            for (const QRect &line : qobject_cast<QuestionTextLabel *>(window.rowLabel(row))->lineRects())
+                EXPECT_FALSE(line.intersects(window.surveyLabel()->geometry())) << model.currentPage() << "/" << row;
         }
         if (model.isLastPage())
             break;
