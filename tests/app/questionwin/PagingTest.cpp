@@ -2,6 +2,8 @@
 
 #include "QuestionTextLabel.h"
 
+#include <QIcon>
+
 #include "questionnaire/QuestionText.h"
 #include "questionnaire/QuestionnaireTexts.h"
 
@@ -35,6 +37,9 @@ TEST_P(EveryQuestionnaireWindow, FinishCaptionOnlyOnTheLastPageAndPreviousDisabl
     QuestionnaireWindow &window = open(GetParam());
     const int last = window.model().pageCount();
     EXPECT_FALSE(previousEnabled(window));
+    // Both buttons carry their arrow icons (the disabled one draws its arrow embossed).
+    EXPECT_FALSE(window.previousButton()->property("Image").value<QIcon>().isNull());
+    EXPECT_FALSE(window.nextButton()->property("Image").value<QIcon>().isNull());
     EXPECT_EQ(window.pageLabel()->text(), QStringLiteral("第 1 页"));
     for (int page = 2; page <= last; ++page) {
         clickNext(window);
