@@ -28,7 +28,7 @@ struct GridLook {
 // Draws the visible cells of a grid onto its viewport.
 class GridPainter {
 public:
-    static constexpr int TextPadding = 3;  // pixels on either side of a cell's text
+    static constexpr int TextPadding = 2;  // pixels on either side of a cell's text
 
     GridPainter(const GridCells &cells, const GridLayout &layout, const GridLook &look);
 

@@ -117,6 +117,8 @@ TEST_F(ShownGrid, PickerGridShowsAllThreeColumnsWithoutSideScrolling)
     EXPECT_LT(grid.cellRect(3, 1).width(), metrics.horizontalAdvance(grid.TextMatrix(3, 1))) << "longer ends in …";
     EXPECT_EQ(grid.ColWidth(0), grid.cellRect(1, 0).width() * 15);
     EXPECT_EQ(grid.horizontalScrollBar()->maximum(), 0);
+    grid.setColWidth(2, 2000);  // as after an add
+    EXPECT_EQ(grid.horizontalScrollBar()->maximum(), 0);
     EXPECT_EQ(grid.firstScrolledCol(), 1);
     EXPECT_FALSE(grid.verticalScrollBar()->isVisibleTo(&grid));
 
