@@ -233,10 +233,12 @@ void MSHFlexGrid::mousePressEvent(QMouseEvent *event)
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
-    // A data row's fixed cell (its survey number) chooses the row too; the current column stays.
+    // A data row's fixed cell (its survey number) chooses the row from its first column that is not fixed.
     const auto cell = layout().cellAt(event->position().toPoint());
-    if (cell && cell->row >= m_cells.fixedRows())
-        moveCurrent(cell->row, m_cells.isFixed(cell->row, cell->col) ? m_cells.col() : cell->col);
+    if (cell && cell->row >= m_cells.fixedRows()) {
+        const bool fixed = m_cells.isFixed(cell->row, cell->col);
+        moveCurrent(cell->row, fixed ? std::min(m_cells.fixedCols(), m_cells.cols() - 1) : cell->col);
+    }
     event->accept();
 }
 
