@@ -72,9 +72,17 @@ void ChoiceNew::qeTobrel1_Click()
 {
     if (!checkEntry())
         return;
+    const int number = *SurveyTable::surveyNumber(m_text1->text());
     hestova::db::Connection connection;
     connection.Open(hestova::db::SurveyConnectionString);
-    SurveyTable::add(connection, *SurveyTable::surveyNumber(m_text1->text()), m_text2->text(), m_text3->text());
+    if (SurveyTable::exists(connection, number)) {
+        connection.Close();
+        MsgBox(QStringLiteral("序号为 %1 的调查已经存在，请换一个序号").arg(number), vbInformation,
+               QStringLiteral("提示"));
+        return;
+    }
+    // Another program may add the number meanwhile: the table's key refuses it then ("错误" box).
+    SurveyTable::add(connection, number, m_text2->text().trimmed(), m_text3->text());
     fillGrid(connection, SurveyList::AddDescriptionWidth);
     connection.Close();
     m_text1->clear();

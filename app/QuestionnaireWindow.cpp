@@ -71,8 +71,9 @@ void QuestionnaireWindow::createControls()
 
     const QList<int> &capacity = m_model.catalogue().rowCapacity();
     for (int row = 1; row <= Rows; ++row) {
-        QLabel *label = place(new QuestionTextLabel(client()), QStringLiteral("Label%1").arg(row));
-        m_rowLabels.append(label);
+        auto *label = new QuestionTextLabel(client());
+        label->setKeepClear(m_label8);  // the survey line stays where it is laid out, above the first row
+        m_rowLabels.append(place(label, QStringLiteral("Label%1").arg(row)));
 
         auto *picture = new QWidget(client());
         applyDesign(picture, QStringLiteral("Picture%1").arg(row));

@@ -55,6 +55,15 @@ QList<SurveyRecord> list(hestova::db::Connection &connection)
     return records;
 }
 
+bool exists(hestova::db::Connection &connection, int number)
+{
+    hestova::db::Recordset surveys;
+    surveys.Open(QStringLiteral("select dcxh from mydjb where dcxh = ?"), connection, {number});
+    const bool found = !surveys.Eof();
+    surveys.Close();
+    return found;
+}
+
 void add(hestova::db::Connection &connection, int number, const QString &time, const QString &description)
 {
     hestova::db::Command command;

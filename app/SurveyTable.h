@@ -22,6 +22,9 @@ namespace SurveyTable {
 // Every survey, in the order the query returns them. A column without a value throws AppError 94.
 QList<SurveyRecord> list(hestova::db::Connection &connection);
 
+// Whether the table holds a survey of this number.
+bool exists(hestova::db::Connection &connection, int number);
+
 // Stores a survey. A number the table already holds is refused by the database (AppError).
 void add(hestova::db::Connection &connection, int number, const QString &time, const QString &description);
 

@@ -49,7 +49,7 @@ void GridCells::setCols(int cols)
     checkCellCount(m_rows, cols);
     for (QStringList &line : m_texts)
         line.resize(cols);
-    m_colWidths.resize(cols, DefaultColWidthTwips);
+    m_colWidths.resize(cols);
     m_cols = cols;
     m_col = std::clamp(m_col, 0, std::max(cols - 1, 0));
 }
@@ -86,7 +86,7 @@ void GridCells::checkCol(int col) const
                        QStringLiteral("下标越界：列 %1（网格共 %2 列）").arg(col).arg(m_cols));
 }
 
-int GridCells::colWidth(int col) const
+std::optional<int> GridCells::colWidth(int col) const
 {
     checkCol(col);
     return m_colWidths.at(col);

@@ -4,13 +4,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace hestova {
 
 // The contents of a flex grid without any drawing: its size, fixed rows and columns, cell texts,
 // column widths in twips and the current cell. Out-of-range indexes and values raise AppError.
 class GridCells {
 public:
-    static constexpr int DefaultColWidthTwips = 960;
     static constexpr qsizetype MaxCells = 1000000;
 
     // The designed grid: two rows, two columns, one fixed row and column, current cell (1, 1).
@@ -26,7 +27,8 @@ public:
     int fixedCols() const { return m_fixedCols; }
     void setFixedCols(int fixedCols);
 
-    int colWidth(int col) const;
+    // The width the program gave the column; nothing for a column it has not sized.
+    std::optional<int> colWidth(int col) const;
     void setColWidth(int col, int twips);
 
     QString text(int row, int col) const;
@@ -54,7 +56,7 @@ private:
     int m_row = 0;
     int m_col = 0;
     QList<QStringList> m_texts;  // m_texts[row][col]
-    QList<int> m_colWidths;      // twips
+    QList<std::optional<int>> m_colWidths;  // twips
 };
 
 }  // namespace hestova

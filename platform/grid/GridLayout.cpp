@@ -4,18 +4,20 @@
 #include "grid/GridCells.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace hestova {
 
-GridLayout::GridLayout(const GridCells &cells, int rowHeight, QSize viewport, int firstRow, int firstCol)
-    : m_cells(cells), m_rowHeight(std::max(rowHeight, 1)), m_viewport(viewport),
+GridLayout::GridLayout(const GridCells &cells, QList<int> colPixels, int rowHeight, QSize viewport, int firstRow,
+                       int firstCol)
+    : m_cells(cells), m_colPixels(std::move(colPixels)), m_rowHeight(std::max(rowHeight, 1)), m_viewport(viewport),
       m_firstRow(std::max(firstRow, cells.fixedRows())), m_firstCol(std::max(firstCol, cells.fixedCols()))
 {
 }
 
 int GridLayout::colPixels(int col) const
 {
-    return forms::Twips::toPixels(m_cells.colWidth(col));
+    return m_colPixels.value(col);
 }
 
 int GridLayout::fixedHeight() const
@@ -156,6 +158,17 @@ int GridLayout::firstColShowing(int col) const
     while (first < col && spanTo(first) > room)
         ++first;
     return first;
+}
+
+QList<int> columnPixels(const GridCells &cells, const std::function<int(int col)> &unsized)
+{
+    QList<int> pixels;
+    pixels.reserve(cells.cols());
+    for (int col = 0; col < cells.cols(); ++col) {
+        const std::optional<int> twips = cells.colWidth(col);
+        pixels.append(twips ? forms::Twips::toPixels(*twips) : unsized(col));
+    }
+    return pixels;
 }
 
 }  // namespace hestova

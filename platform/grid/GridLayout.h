@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
 #include <optional>
 
 namespace hestova {
@@ -13,6 +14,7 @@ class GridCells;
 
 // Where the cells of a flex grid lie on its viewport, in pixels. Fixed rows and columns stay in place;
 // the others are shown from the first scrolled row and column on (scrolling goes by whole cells).
+// `colPixels` holds the width of every column.
 class GridLayout {
 public:
     struct Cell {
@@ -21,7 +23,7 @@ public:
         bool operator==(const Cell &) const = default;
     };
 
-    GridLayout(const GridCells &cells, int rowHeight, QSize viewport, int firstRow, int firstCol);
+    GridLayout(const GridCells &cells, QList<int> colPixels, int rowHeight, QSize viewport, int firstRow, int firstCol);
 
     QList<int> visibleRows() const;
     QList<int> visibleCols() const;
@@ -48,10 +50,15 @@ private:
     int colLeft(int col) const;
 
     const GridCells &m_cells;
+    QList<int> m_colPixels;
     int m_rowHeight;
     QSize m_viewport;
     int m_firstRow;
     int m_firstCol;
 };
+
+// Pixel widths of the columns: a column the program has sized its twips to the nearest pixel, any other
+// `unsized(col)`.
+QList<int> columnPixels(const GridCells &cells, const std::function<int(int col)> &unsized);
 
 }  // namespace hestova

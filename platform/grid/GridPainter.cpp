@@ -3,17 +3,28 @@
 #include "grid/GridCells.h"
 #include "grid/GridLayout.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace hestova {
 
 namespace {
-constexpr int TextPadding = 3;
+
+QRect textRect(const QRect &cell)
+{
+    return cell.adjusted(GridPainter::TextPadding, 0, -GridPainter::TextPadding, 0);
 }
+
+}  // namespace
 
 GridPainter::GridPainter(const GridCells &cells, const GridLayout &layout, const GridLook &look)
     : m_cells(cells), m_layout(layout), m_look(look)
 {
+}
+
+bool GridPainter::showsWhole(const QFontMetrics &metrics, const QString &text, const QRect &cell)
+{
+    return metrics.horizontalAdvance(text) <= textRect(cell).width();
 }
 
 void GridPainter::paint(QPainter &painter, const QRect &viewport, bool hasFocus) const
@@ -70,10 +81,10 @@ void GridPainter::paintCell(QPainter &painter, int row, int col) const
     const QString text = m_cells.text(row, col);
     if (text.isEmpty())
         return;
-    const QRect textRect = rect.adjusted(TextPadding, 0, -TextPadding, 0);
+    const QRect area = textRect(rect);
     painter.setPen(fore);
-    const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width());
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+    const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, area.width());
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
 }
 
 }  // namespace hestova

@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QRect>
 
+class QFontMetrics;
 class QPainter;
+class QString;
 
 namespace hestova {
 
@@ -26,9 +28,14 @@ struct GridLook {
 // Draws the visible cells of a grid onto its viewport.
 class GridPainter {
 public:
+    static constexpr int TextPadding = 2;  // pixels on either side of a cell's text
+
     GridPainter(const GridCells &cells, const GridLayout &layout, const GridLook &look);
 
     void paint(QPainter &painter, const QRect &viewport, bool hasFocus) const;
+
+    // Whether a cell shows its whole text; a longer one ends in "…".
+    static bool showsWhole(const QFontMetrics &metrics, const QString &text, const QRect &cell);
 
 private:
     void paintCell(QPainter &painter, int row, int col) const;

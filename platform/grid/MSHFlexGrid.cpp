@@ -1,16 +1,26 @@
 #include "grid/MSHFlexGrid.h"
 
 #include "forms/Fonts.h"
+#include "forms/Twips.h"
 #include "grid/GridLayout.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 
 namespace hestova {
+
+namespace {
+
+// The longest times as the operator types them, which a column the program has not sized shows whole.
+const QString WholeTimes[] = {QStringLiteral("2026年12月31日"), QStringLiteral("2026-12-31 08:30")};
+
+}  // namespace
 
 MSHFlexGrid::MSHFlexGrid(QWidget *parent) : QAbstractScrollArea(parent)
 {
@@ -33,7 +43,48 @@ int MSHFlexGrid::rowHeight() const
 
 GridLayout MSHFlexGrid::layout() const
 {
-    return GridLayout(m_cells, rowHeight(), viewport()->size(), m_firstRow, m_firstCol);
+    return GridLayout(m_cells, colPixels(), rowHeight(), viewport()->size(), m_firstRow, m_firstCol);
+}
+
+QRect MSHFlexGrid::cellRect(int row, int col) const
+{
+    return layout().cellRect(row, col);
+}
+
+const QList<int> &MSHFlexGrid::widestTexts() const
+{
+    if (!m_widestTexts) {
+        const QFontMetrics metrics = fontMetrics();
+        QList<int> widths(m_cells.cols(), 0);
+        for (int row = 0; row < m_cells.rows(); ++row)
+            for (int col = 0; col < m_cells.cols(); ++col)
+                widths[col] = std::max(widths[col], metrics.horizontalAdvance(m_cells.text(row, col)));
+        m_widestTexts = widths;
+    }
+    return *m_widestTexts;
+}
+
+QList<int> MSHFlexGrid::colPixels() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    int wholeTime = 0;
+    for (const QString &time : WholeTimes)
+        wholeTime = std::max(wholeTime, metrics.horizontalAdvance(time));
+    const int widest = wholeTime + 2 * GridPainter::TextPadding;
+
+    const QList<int> &texts = widestTexts();
+    return columnPixels(m_cells, [&](int col) {
+        if (texts.at(col) == 0)
+            return forms::Twips::toPixels(DefaultColWidthTwips);
+        return std::min(texts.at(col) + 2 * GridPainter::TextPadding, widest);
+    });
+}
+
+int MSHFlexGrid::ColWidth(int col) const
+{
+    if (const std::optional<int> twips = m_cells.colWidth(col))
+        return *twips;
+    return forms::Twips::fromPixels(colPixels().at(col));
 }
 
 template <typename Change>
@@ -42,6 +93,7 @@ void MSHFlexGrid::changeShape(Change change)
     const int row = m_cells.row();
     const int col = m_cells.col();
     change();
+    m_widestTexts.reset();
     contentsChanged();
     if (m_cells.row() != row || m_cells.col() != col)
         emit RowColChange();
@@ -92,14 +144,26 @@ void MSHFlexGrid::setColWidth(int col, int twips)
 
 void MSHFlexGrid::setTextMatrix(int row, int col, const QString &text)
 {
+    const QString before = m_cells.text(row, col);
     m_cells.setText(row, col, text);
-    viewport()->update();
+    if (m_widestTexts) {
+        // A wider text widens its column at once; a column may narrow only when its widest text went.
+        int &widest = (*m_widestTexts)[col];
+        const QFontMetrics metrics = fontMetrics();
+        const int width = metrics.horizontalAdvance(text);
+        if (width >= widest)
+            widest = width;
+        else if (metrics.horizontalAdvance(before) >= widest)
+            m_widestTexts.reset();
+    }
+    contentsChanged();
 }
 
 void MSHFlexGrid::Clear()
 {
     m_cells.clear();
-    viewport()->update();
+    m_widestTexts.reset();
+    contentsChanged();
 }
 
 void MSHFlexGrid::contentsChanged()
@@ -157,8 +221,10 @@ void MSHFlexGrid::resizeEvent(QResizeEvent *event)
 void MSHFlexGrid::changeEvent(QEvent *event)
 {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        m_widestTexts.reset();
         contentsChanged();
+    }
 }
 
 void MSHFlexGrid::mousePressEvent(QMouseEvent *event)
@@ -167,10 +233,34 @@ void MSHFlexGrid::mousePressEvent(QMouseEvent *event)
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
+    // A data row's fixed cell (its survey number) chooses the row from its first column that is not fixed.
     const auto cell = layout().cellAt(event->position().toPoint());
-    if (cell && !m_cells.isFixed(cell->row, cell->col))
-        moveCurrent(cell->row, cell->col);
+    if (cell && cell->row >= m_cells.fixedRows()) {
+        const bool fixed = m_cells.isFixed(cell->row, cell->col);
+        moveCurrent(cell->row, fixed ? std::min(m_cells.fixedCols(), m_cells.cols() - 1) : cell->col);
+    }
     event->accept();
+}
+
+void MSHFlexGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);  // the second press of a double-click chooses as a click does, nothing more
+}
+
+bool MSHFlexGrid::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const GridLayout grid = layout();
+    const auto cell = grid.cellAt(help->pos());
+    const QString text = cell ? m_cells.text(cell->row, cell->col) : QString();
+    const QRect rect = cell ? grid.cellRect(cell->row, cell->col) : QRect();
+    if (!text.isEmpty() && !GridPainter::showsWhole(fontMetrics(), text, rect))
+        QToolTip::showText(help->globalPos(), text, viewport(), rect);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void MSHFlexGrid::mouseReleaseEvent(QMouseEvent *event)

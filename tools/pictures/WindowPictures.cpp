@@ -1,5 +1,6 @@
-// Draws the pictures of the main window's menu items (16 x 16 on the mask colour &HC0C0C0), of its four buttons
-// and of the About box's button. Usage: window_pictures <output folder>
+// Draws the pictures of the main window's menu items (16 x 16 on the mask colour &HC0C0C0), of its four buttons,
+// of the About box's button and the questionnaires' "上一步"/"下一步" icons (16 x 16, transparent around the
+// arrow, so that a disabled button embosses the arrow alone). Usage: window_pictures <output folder>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -26,6 +27,31 @@ QImage picture(int side, const QColor &background, const Drawing &draw)
     p.setRenderHint(QPainter::Antialiasing, side > 16);
     draw(p, side);
     return image;
+}
+
+QImage transparentPicture(int side, const Drawing &draw)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    draw(p, side);
+    return image;
+}
+
+// A green arrow with a dark edge pointing right, or mirrored to the left. Neither colour is white, which a
+// disabled button's embossing would leave out.
+void arrow(QPainter &p, int s, bool left)
+{
+    const double u = s / 16.0;
+    QPolygonF shape({QPointF(1 * u, 6 * u), QPointF(8 * u, 6 * u), QPointF(8 * u, 2 * u), QPointF(14 * u, 8 * u),
+                     QPointF(8 * u, 14 * u), QPointF(8 * u, 10 * u), QPointF(1 * u, 10 * u)});
+    if (left) {
+        for (QPointF &point : shape)
+            point.setX(s - point.x());
+    }
+    p.setPen(QPen(QColor(20, 90, 40), 1));
+    p.setBrush(QColor(60, 170, 80));
+    p.drawPolygon(shape);
 }
 
 // A sheet of paper with ruled lines and a coloured tick box: a questionnaire.
@@ -112,9 +138,9 @@ void tick(QPainter &p, int s)
     p.drawPolyline(QPolygonF({QPointF(s * 0.2, s * 0.55), QPointF(s * 0.42, s * 0.78), QPointF(s * 0.82, s * 0.25)}));
 }
 
-bool save(const QDir &folder, const QString &name, const QImage &image)
+bool save(const QDir &folder, const QString &name, const QImage &image, const char *format = "BMP")
 {
-    if (image.save(folder.filePath(name), "BMP"))
+    if (image.save(folder.filePath(name), format))
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(name)));
     return false;
@@ -150,5 +176,8 @@ int main(int argc, char **argv)
     ok &= save(folder, "button_system.bmp", picture(32, mainButton, gear));
     ok &= save(folder, "button_leave.bmp", picture(16, mainButton, leave));
     ok &= save(folder, "button_ok.bmp", picture(32, QColor(0xE0, 0xE0, 0xE0), tick));
+    // The questionnaires' previous and next buttons: icons.
+    ok &= save(folder, "button_previous.ico", transparentPicture(16, [](QPainter &p, int s) { arrow(p, s, true); }), "ICO");
+    ok &= save(folder, "button_next.ico", transparentPicture(16, [](QPainter &p, int s) { arrow(p, s, false); }), "ICO");
     return ok ? 0 : 1;
 }

@@ -87,7 +87,7 @@ TEST_F(ChoiceNewTest, AddStoresTheSurveyAsTypedRefreshesTheListAndEmptiesTheBoxe
     EXPECT_EQ(picker.Height(), ChoiceNew::AddAreaHeight);
 
     const QString description = QStringLiteral("住院部 O'Neil \"满意度\" 调查'); drop table mydjb; --");
-    type(picker, QStringLiteral("12"), QStringLiteral("2026年12月9日"), description);
+    type(picker, QStringLiteral("12"), QStringLiteral(" 2026年12月9日  "), description);
     click(picker, QStringLiteral("qeTobrel1"));
     EXPECT_TRUE(boxes->boxes().isEmpty()) << boxTexts().toStdString();
 
@@ -143,18 +143,18 @@ TEST_F(ChoiceNewTest, AddRefusesIncompleteOrInvalidEntriesWithAnInformationBox)
     EXPECT_TRUE(column(QStringLiteral("select * from mydjb")).isEmpty());
 }
 
-TEST_F(ChoiceNewTest, DuplicateNumberIsReportedInTheErrorBoxAndTheEntryKept)
+TEST_F(ChoiceNewTest, DuplicateNumberAsksForAnotherAndKeepsTheEntry)
 {
     addSurvey(7, QStringLiteral("2026-7-1"), QStringLiteral("七月"));
     ChoiceNew &picker = open();
     click(picker, QStringLiteral("command1"));
-    type(picker, QStringLiteral("7"), QStringLiteral("2026-8-1"), QStringLiteral("八月"));
+    type(picker, QStringLiteral(" 7"), QStringLiteral("2026-8-1"), QStringLiteral("八月"));
     click(picker, QStringLiteral("qeTobrel1"));
 
     const auto &box = onlyBox();
-    EXPECT_EQ(box.title, QStringLiteral("错误"));
-    EXPECT_EQ(box.icon(), vbCritical);
-    EXPECT_TRUE(box.text.contains(QStringLiteral("：  "))) << box.text.toStdString();
+    EXPECT_EQ(box.title, QStringLiteral("提示"));
+    EXPECT_EQ(box.icon(), vbInformation);
+    EXPECT_EQ(box.text, QStringLiteral("序号为 7 的调查已经存在，请换一个序号"));
     EXPECT_EQ(picker.Text3().text(), QStringLiteral("八月"));
     EXPECT_EQ(column(QStringLiteral("select * from mydjb"), 2), QStringList{QStringLiteral("七月")});
     EXPECT_EQ(picker.MSHFlexGrid1().Rows(), 2);

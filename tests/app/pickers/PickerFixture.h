@@ -22,6 +22,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -110,13 +111,14 @@ protected:
         QMetaObject::invokeMethod(window.controlWidget(button), "Click");
     }
 
-    // Makes the grid row of the survey with this number the current one.
+    // The operator's click on the survey number (the grid's fixed column) of a shown picker.
     static void choose(SurveyPicker &picker, const QString &number)
     {
         hestova::MSHFlexGrid &grid = picker.MSHFlexGrid1();
         for (int row = 1; row < grid.Rows(); ++row) {
             if (grid.TextMatrix(row, 0) == number) {
-                grid.setRow(row);
+                QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(row, 0).center());
+                EXPECT_EQ(grid.Row(), row) << "the click chose survey " << number.toStdString();
                 return;
             }
         }

@@ -51,6 +51,10 @@ TEST_F(SurveyTableTest, FailedCopyLeavesTheWorkTableAsItWas)
     // The connection stays usable for the next statement.
     SurveyTable::add(connection, 1, QStringLiteral("2026-1-1"), QStringLiteral("x"));
     EXPECT_EQ(SurveyTable::list(connection).size(), 1);
+    EXPECT_TRUE(SurveyTable::exists(connection, 1));
+    EXPECT_FALSE(SurveyTable::exists(connection, 2));
+    // A number added by another program after the check: the key refuses it.
+    EXPECT_THROW(SurveyTable::add(connection, 1, QStringLiteral("2026-2-1"), QStringLiteral("y")), AppError);
 }
 
 TEST(SurveyInput, NumberIsA32BitDecimalInteger)

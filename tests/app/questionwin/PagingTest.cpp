@@ -1,5 +1,9 @@
 #include "QuestionnaireWindowFixture.h"
 
+#include "QuestionTextLabel.h"
+
+#include <QIcon>
+
 #include "questionnaire/QuestionText.h"
 #include "questionnaire/QuestionnaireTexts.h"
 
@@ -33,6 +37,9 @@ TEST_P(EveryQuestionnaireWindow, FinishCaptionOnlyOnTheLastPageAndPreviousDisabl
     QuestionnaireWindow &window = open(GetParam());
     const int last = window.model().pageCount();
     EXPECT_FALSE(previousEnabled(window));
+    // Both buttons carry their arrow icons (the disabled one draws its arrow embossed).
+    EXPECT_FALSE(window.previousButton()->property("Image").value<QIcon>().isNull());
+    EXPECT_FALSE(window.nextButton()->property("Image").value<QIcon>().isNull());
     EXPECT_EQ(window.pageLabel()->text(), QStringLiteral("第 1 页"));
     for (int page = 2; page <= last; ++page) {
         clickNext(window);
@@ -64,9 +71,11 @@ TEST_P(EveryQuestionnaireWindow, EachPageShowsItsRowsTextsAndButtonsAndHidesTheR
             EXPECT_EQ(visibleOptions(window, row), model.rowButtons(row)) << model.currentPage() << "/" << row;
             const QStringList lines = hestova::questionnaire::QuestionText::lines(model.rowText(row));
             EXPECT_EQ(window.rowLabel(row)->text(), lines.join(QLatin1Char('\n')));
-            // The text ends above its strip of buttons.
+            // The text ends above its strip of buttons, and no line of it crosses the survey line.
             EXPECT_LE(window.rowLabel(row)->geometry().bottom(), window.rowPicture(row)->geometry().top())
                 << model.currentPage() << "/" << row;
+            for (const QRect &line : qobject_cast<QuestionTextLabel *>(window.rowLabel(row))->lineRects())
+                EXPECT_FALSE(line.intersects(window.surveyLabel()->geometry())) << model.currentPage() << "/" << row;
         }
         if (model.isLastPage())
             break;

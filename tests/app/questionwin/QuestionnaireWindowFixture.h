@@ -9,6 +9,7 @@
 #include "db/Connection.h"
 #include "db/Recordset.h"
 #include "db/SurveyDataSource.h"
+#include "forms/Fonts.h"
 #include "forms/Forms.h"
 #include "forms/MessageBox.h"
 
@@ -25,6 +26,7 @@ protected:
     void SetUp() override
     {
         hestova::forms::Forms::setQuitHook([] {});
+        hestova::forms::installFontSubstitutions();  // texts measured in the program's 宋体
         folder = std::make_unique<TempAppFolder>();
         TestDatabase::create(*folder);
         folder->copyControls();

@@ -19,8 +19,8 @@ TEST_F(QuestionnaireWindowTest, DISABLED_ShotOfEachQuestionnaire)
         int kind;
         int page;
         const char *name;
-    } shots[] = {{1, 1, "question-page1"}, {1, 2, "question-page2"}, {2, 1, "questionyj-page1"},
-                 {2, 16, "questionyj-page16"}, {3, 12, "questionzn-page12"}, {3, 24, "questionzn-page24"}};
+    } shots[] = {{1, 1, "question-page1"}, {1, 3, "question-page3"}, {2, 1, "questionyj-page1"},
+                 {2, 16, "questionyj-page16"}, {3, 8, "questionzn-page8"}, {3, 24, "questionzn-page24"}};
     for (const auto &shot : shots) {
         QuestionnaireWindow &window = open(shot.kind);
         while (window.model().currentPage() < shot.page)

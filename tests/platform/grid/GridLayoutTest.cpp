@@ -20,6 +20,12 @@ GridCells surveyList(int dataRows)
     return cells;
 }
 
+// Widths as the grid gives them; a column not sized is 64 pixels wide.
+QList<int> pixels(const GridCells &cells)
+{
+    return hestova::columnPixels(cells, [](int) { return 64; });
+}
+
 }  // namespace
 
 TEST(GridLayout, ColumnWidthsInTwipsBecomeWholePixels)
@@ -28,7 +34,7 @@ TEST(GridLayout, ColumnWidthsInTwipsBecomeWholePixels)
     cells.setColWidth(0, 7);     // under half a pixel
     cells.setColWidth(1, 2000);  // 133.3 pixels
     cells.setColWidth(2, 0);     // hidden column
-    const GridLayout layout(cells, RowHeight, QSize(289, 113), 1, 1);
+    const GridLayout layout(cells, pixels(cells), RowHeight, QSize(289, 113), 1, 1);
     EXPECT_EQ(layout.cellRect(1, 0).width(), 0);
     EXPECT_EQ(layout.cellRect(1, 1), QRect(0, RowHeight, 133, RowHeight));
     EXPECT_EQ(layout.cellRect(1, 2).width(), 0);
@@ -38,7 +44,7 @@ TEST(GridLayout, ColumnWidthsInTwipsBecomeWholePixels)
 TEST(GridLayout, CellsLieSideBySideWithTheirColumnWidths)
 {
     const GridCells cells = surveyList(2);
-    const GridLayout layout(cells, RowHeight, QSize(289, 113), 1, 1);
+    const GridLayout layout(cells, pixels(cells), RowHeight, QSize(289, 113), 1, 1);
     EXPECT_EQ(layout.cellRect(0, 0), QRect(0, 0, 64, RowHeight));
     EXPECT_EQ(layout.cellRect(1, 1), QRect(64, RowHeight, 64, RowHeight));
     EXPECT_EQ(layout.cellRect(2, 2), QRect(128, 2 * RowHeight, 130, RowHeight));
@@ -49,7 +55,7 @@ TEST(GridLayout, CellsLieSideBySideWithTheirColumnWidths)
 TEST(GridLayout, PointsFindTheirCellAndNothingOutsideTheCells)
 {
     const GridCells cells = surveyList(2);
-    const GridLayout layout(cells, RowHeight, QSize(289, 113), 1, 1);
+    const GridLayout layout(cells, pixels(cells), RowHeight, QSize(289, 113), 1, 1);
     EXPECT_EQ(layout.cellAt(QPoint(0, 0)), (GridLayout::Cell{0, 0}));
     EXPECT_EQ(layout.cellAt(QPoint(63, 39)), (GridLayout::Cell{1, 0}));
     EXPECT_EQ(layout.cellAt(QPoint(64, 40)), (GridLayout::Cell{2, 1}));
@@ -63,11 +69,11 @@ TEST(GridLayout, ScrolledRowsMoveUnderTheFixedHeaderRow)
 {
     const GridCells cells = surveyList(20);
     // 100 pixels: the header and four whole rows.
-    const GridLayout top(cells, RowHeight, QSize(289, 100), 1, 1);
+    const GridLayout top(cells, pixels(cells), RowHeight, QSize(289, 100), 1, 1);
     EXPECT_EQ(top.scrollRowsShown(), 4);
     EXPECT_EQ(top.lastFirstRow(), 17);  // rows 17 to 20 fill the space under the header
 
-    const GridLayout scrolled(cells, RowHeight, QSize(289, 100), 10, 1);
+    const GridLayout scrolled(cells, pixels(cells), RowHeight, QSize(289, 100), 10, 1);
     EXPECT_EQ(scrolled.cellRect(0, 0), QRect(0, 0, 64, RowHeight));
     EXPECT_EQ(scrolled.cellRect(10, 0), QRect(0, RowHeight, 64, RowHeight));
     EXPECT_TRUE(scrolled.cellRect(1, 0).isEmpty());  // scrolled out of view
@@ -80,7 +86,7 @@ TEST(GridLayout, ScrolledRowsMoveUnderTheFixedHeaderRow)
 TEST(GridLayout, KeepingARowInViewScrollsOnlyAsFarAsNeeded)
 {
     const GridCells cells = surveyList(20);
-    const GridLayout layout(cells, RowHeight, QSize(289, 100), 5, 1);
+    const GridLayout layout(cells, pixels(cells), RowHeight, QSize(289, 100), 5, 1);
     EXPECT_EQ(layout.firstRowShowing(6), 5);   // already visible
     EXPECT_EQ(layout.firstRowShowing(3), 3);   // above: becomes the first
     EXPECT_EQ(layout.firstRowShowing(12), 9);  // below: becomes the last
@@ -91,14 +97,14 @@ TEST(GridLayout, NarrowViewScrollsColumnsBehindTheFixedOne)
 {
     const GridCells cells = surveyList(2);
     // 64 fixed + room for 100 pixels: column 2 (130) never fits whole, column 1 (64) does.
-    const GridLayout layout(cells, RowHeight, QSize(164, 100), 1, 1);
+    const GridLayout layout(cells, pixels(cells), RowHeight, QSize(164, 100), 1, 1);
     EXPECT_EQ(layout.lastFirstCol(), 2);
     EXPECT_EQ(layout.firstColShowing(2), 2);
-    const GridLayout scrolled(cells, RowHeight, QSize(164, 100), 1, 2);
+    const GridLayout scrolled(cells, pixels(cells), RowHeight, QSize(164, 100), 1, 2);
     EXPECT_EQ(scrolled.cellRect(1, 2), QRect(64, RowHeight, 130, RowHeight));
     EXPECT_EQ(scrolled.firstColShowing(1), 1);
 
-    const GridLayout wide(cells, RowHeight, QSize(289, 100), 1, 1);
+    const GridLayout wide(cells, pixels(cells), RowHeight, QSize(289, 100), 1, 1);
     EXPECT_EQ(wide.lastFirstCol(), 1);  // everything fits: no column scrolling
 }
 
@@ -106,7 +112,7 @@ TEST(GridLayout, EmptyDataAreaAndNoFixedCellsAreHandled)
 {
     GridCells headerOnly;
     headerOnly.setRows(1);
-    const GridLayout layout(headerOnly, RowHeight, QSize(289, 113), 1, 1);
+    const GridLayout layout(headerOnly, pixels(headerOnly), RowHeight, QSize(289, 113), 1, 1);
     EXPECT_EQ(layout.visibleRows(), QList<int>{0});
     EXPECT_EQ(layout.lastFirstRow(), 1);
     EXPECT_FALSE(layout.cellAt(QPoint(10, 30)));
@@ -114,7 +120,7 @@ TEST(GridLayout, EmptyDataAreaAndNoFixedCellsAreHandled)
     GridCells plain;
     plain.setFixedRows(0);
     plain.setFixedCols(0);
-    const GridLayout noFixed(plain, RowHeight, QSize(289, 113), 0, 0);
+    const GridLayout noFixed(plain, pixels(plain), RowHeight, QSize(289, 113), 0, 0);
     EXPECT_EQ(noFixed.cellRect(0, 0), QRect(0, 0, 64, RowHeight));
     EXPECT_EQ(noFixed.cellAt(QPoint(70, 25)), (GridLayout::Cell{1, 1}));
 }

@@ -1,5 +1,5 @@
 #include "core/AppError.h"
-#include "grid/GridLayout.h"
+#include "forms/Fonts.h"
 #include "grid/MSHFlexGrid.h"
 
 #include <QImage>
@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 using hestova::AppError;
-using hestova::GridLayout;
 using hestova::MSHFlexGrid;
 
 namespace {
@@ -34,6 +33,8 @@ void fill(MSHFlexGrid &grid, int surveys)
 
 class ShownGrid : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() { hestova::forms::installFontSubstitutions(); }  // the program's 宋体
+
     void SetUp() override
     {
         grid.resize(PickerGridSize);
@@ -41,24 +42,7 @@ protected:
     }
 
     // Centre of a cell on the viewport, for the grid's current scroll position.
-    QPoint centreOf(int row, int col) const
-    {
-        const hestova::GridCells cells = snapshot();
-        const GridLayout layout(cells, grid.rowHeight(), grid.viewport()->size(), grid.firstScrolledRow(),
-                                grid.firstScrolledCol());
-        return layout.cellRect(row, col).center();
-    }
-
-    // A copy of the grid's shape (sizes and widths) to compute where its cells lie.
-    hestova::GridCells snapshot() const
-    {
-        hestova::GridCells cells;
-        cells.setCols(grid.Cols());
-        cells.setRows(grid.Rows());
-        for (int c = 0; c < grid.Cols(); ++c)
-            cells.setColWidth(c, grid.ColWidth(c));
-        return cells;
-    }
+    QPoint centreOf(int row, int col) const { return grid.cellRect(row, col).center(); }
 
     QRgb pixelAt(QPoint viewportPoint) const
     {
@@ -125,10 +109,20 @@ TEST(MSHFlexGrid, BadIndexesRaiseAppErrorAndKeepTheGrid)
 TEST_F(ShownGrid, PickerGridShowsAllThreeColumnsWithoutSideScrolling)
 {
     fill(grid, 3);
+    grid.setTextMatrix(1, 1, QStringLiteral("2026年12月31日"));
+    grid.setTextMatrix(2, 1, QStringLiteral("2026-12-31 08:30"));
+    grid.setTextMatrix(3, 1, QStringLiteral("2026-12-31 08:30:00 第二次"));
+    const QFontMetrics metrics = grid.fontMetrics();
+    EXPECT_GT(grid.cellRect(2, 1).width(), metrics.horizontalAdvance(grid.TextMatrix(2, 1))) << "a whole time";
+    EXPECT_LT(grid.cellRect(3, 1).width(), metrics.horizontalAdvance(grid.TextMatrix(3, 1))) << "longer ends in …";
+    EXPECT_EQ(grid.ColWidth(0), grid.cellRect(1, 0).width() * 15);
+    EXPECT_EQ(grid.horizontalScrollBar()->maximum(), 0);
+    grid.setColWidth(2, 2000);  // as after an add
     EXPECT_EQ(grid.horizontalScrollBar()->maximum(), 0);
     EXPECT_EQ(grid.firstScrolledCol(), 1);
     EXPECT_FALSE(grid.verticalScrollBar()->isVisibleTo(&grid));
 
+    grid.Clear();
     fill(grid, 12);  // more surveys than fit: a vertical bar, still all three columns
     QCoreApplication::sendPostedEvents();  // the bars show and hide themselves on a posted call
     EXPECT_TRUE(grid.verticalScrollBar()->isVisibleTo(&grid));
@@ -139,7 +133,7 @@ TEST_F(ShownGrid, PickerGridShowsAllThreeColumnsWithoutSideScrolling)
     EXPECT_FALSE(grid.verticalScrollBar()->isVisibleTo(&grid));
 }
 
-TEST_F(ShownGrid, ClickingACellMakesItCurrentButFixedCellsAndTheBackgroundDoNot)
+TEST_F(ShownGrid, ClickingAnyCellOfADataRowMakesTheRowCurrentButTheHeaderAndBackgroundDoNot)
 {
     fill(grid, 3);
     QSignalSpy changes(&grid, &MSHFlexGrid::RowColChange);
@@ -149,12 +143,19 @@ TEST_F(ShownGrid, ClickingACellMakesItCurrentButFixedCellsAndTheBackgroundDoNot)
     EXPECT_EQ(grid.Col(), 1);
     EXPECT_EQ(changes.count(), 1);
 
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(0, 2));  // header
+    grid.setCol(2);
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(3, 0));  // survey number column
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(grid.viewport()->width() - 2, 5));
-    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.Row(), 3);
     EXPECT_EQ(grid.Col(), 1);
-    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(pixelAt(centreOf(3, 2)), grid.look().highlightBack.rgb());
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, centreOf(1, 0));
+    EXPECT_EQ(grid.Row(), 1);
+
+    changes.clear();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(0, 2));  // header
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(grid.viewport()->width() - 2, 5));
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(changes.count(), 0);
 }
 
 TEST_F(ShownGrid, ArrowKeysStayInsideTheDataCells)
@@ -182,9 +183,7 @@ TEST_F(ShownGrid, LongListsScrollUnderTheHeaderAndKeepTheCurrentRowInView)
         QTest::keyClick(&grid, Qt::Key_Down);
     EXPECT_EQ(grid.Row(), 21);
     EXPECT_GT(grid.firstScrolledRow(), 1);
-    const QRect current = GridLayout(snapshot(), grid.rowHeight(), grid.viewport()->size(),
-                                     grid.firstScrolledRow(), grid.firstScrolledCol())
-                              .cellRect(21, 2);
+    const QRect current = grid.cellRect(21, 2);
     ASSERT_FALSE(current.isEmpty());
     EXPECT_LE(current.bottom(), grid.viewport()->height());
 
@@ -218,7 +217,7 @@ TEST_F(ShownGrid, LooksLikeADataGrid)
     EXPECT_EQ(pixelAt(centreOf(2, 0)), look.fixedBack.rgb());      // fixed column
     EXPECT_EQ(pixelAt(centreOf(1, 1)), look.highlightBack.rgb());  // current row
     EXPECT_EQ(pixelAt(centreOf(2, 1)), look.cellBack.rgb());       // another row
-    const QRect last = GridLayout(snapshot(), grid.rowHeight(), grid.viewport()->size(), 1, 1).cellRect(2, 2);
+    const QRect last = grid.cellRect(2, 2);
     EXPECT_EQ(pixelAt(QPoint(5, last.bottom() + 5)), look.background.rgb());  // below the last row
     EXPECT_EQ(pixelAt(QPoint(last.left() + 5, last.bottom())), look.gridLine.rgb());
 
