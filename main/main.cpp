@@ -1,4 +1,5 @@
 #include "Mmain.h"
+#include "ReportWindows.h"
 #include "forms/Fonts.h"
 #include "forms/Forms.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     hestova::forms::installFontSubstitutions();
 
+    hestova::reports::registerReportWindows();
     Mmain::Main();
     if (hestova::forms::Forms::loadedCount() == 0)
         return 0;

@@ -7,6 +7,7 @@
 #include "Question.h"
 #include "Questionyj.h"
 #include "Questionzn.h"
+#include "ReportWindows.h"
 #include "TempAppFolder.h"
 #include "TestDatabase.h"
 #include "db/Connection.h"
@@ -49,6 +50,7 @@ protected:
         Mmain::SurveyDate = {};
         Mmain::ReportSurveyNo = 0;
         Mmain::ReportSurveyDate = {};
+        hestova::reports::registerReportWindows();
         hestova::forms::Forms::get<Mainform>().Show();
     }
 
