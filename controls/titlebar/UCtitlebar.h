@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/OleColor.h"
 #include "common/UserControl.h"
+#include "screen/OleColor.h"
 
 #include <QFont>
 #include <QPoint>
@@ -80,8 +80,8 @@ class UCtitlebar : public controls::UserControl {
     Q_PROPERTY(bool bClose READ bClose WRITE setbClose)
 
 public:
-    static constexpr controls::OleColor DefaultBackColor = 0xFF8080;
-    static constexpr controls::OleColor DefaultForeColor = 0x80000012;
+    static constexpr OleColor DefaultBackColor = 0xFF8080;
+    static constexpr OleColor DefaultForeColor = 0x80000012;
     static constexpr int DefaultBtnsize = 16;
 
     explicit UCtitlebar(QWidget *parent = nullptr);
@@ -186,8 +186,8 @@ private:
     MouseArguments mouseArguments(const QMouseEvent *event) const;
     void connectArea(ImageArea *area, const QVariant *normal, const QVariant *hover, const QVariant *pressed);
 
-    controls::OleColor m_backColor = DefaultBackColor;
-    controls::OleColor m_foreColor = DefaultForeColor;
+    OleColor m_backColor = DefaultBackColor;
+    OleColor m_foreColor = DefaultForeColor;
     QVariant m_imageTitleN, m_imageTitleF, m_imageTitleD;
     QVariant m_imageMaxN, m_imageMaxF, m_imageMaxD;
     QVariant m_imageRestoreN, m_imageRestoreF, m_imageRestoreD;

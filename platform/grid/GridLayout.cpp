@@ -1,7 +1,7 @@
 #include "grid/GridLayout.h"
 
-#include "forms/Twips.h"
 #include "grid/GridCells.h"
+#include "screen/Twips.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ GridLayout::GridLayout(const GridCells &cells, int rowHeight, QSize viewport, in
 
 int GridLayout::colPixels(int col) const
 {
-    return forms::Twips::toPixels(m_cells.colWidth(col));
+    return pixelsFromTwips(m_cells.colWidth(col));
 }
 
 int GridLayout::fixedHeight() const
