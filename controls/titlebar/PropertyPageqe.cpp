@@ -1,5 +1,6 @@
 #include "PropertyPageqe.h"
 
+#include "UCtitlebar.h"
 #include "common/LateBound.h"
 #include "common/MessageBoxHook.h"
 #include "screen/Twips.h"
@@ -54,6 +55,11 @@ PropertyPageqe::PropertyPageqe(QWidget *parent)
     setTabOrder(m_chkbMin, m_chkbMax);
     setTabOrder(m_chkbMax, m_txtCaption);
     setTabOrder(m_txtCaption, m_chkbClose);
+    describeFields(UCtitlebar::staticMetaObject, {{m_txtBtnsize, "Btnsize"},
+                                                  {m_txtCaption, "Caption"},
+                                                  {m_chkbMin, "bMin"},
+                                                  {m_chkbMax, "bMax"},
+                                                  {m_chkbClose, "bClose"}});
 
     for (QCheckBox *box : {m_chkbMin, m_chkbMax, m_chkbClose})
         connect(box, &QCheckBox::clicked, this, [this] { setChanged(true); });
