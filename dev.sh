@@ -14,6 +14,7 @@ packages=(
   unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
   fonts-arphic-uming fonts-wqy-zenhei
   xvfb xauth poppler-utils
+  python3
 )
 
 install_missing() {

@@ -4,7 +4,7 @@
 
 #include "forms/Forms.h"
 #include "forms/Handler.h"
-#include "forms/OleColor.h"
+#include "screen/OleColor.h"
 #include "shell/UrlService.h"
 
 #include <QEvent>
@@ -81,7 +81,7 @@ void About::setLinkColour(quint32 colour)
 {
     m_linkColour = colour;
     QPalette palette = m_label3->palette();
-    palette.setColor(QPalette::WindowText, hestova::forms::fromOleColor(colour));
+    palette.setColor(QPalette::WindowText, hestova::toQColor(colour));
     m_label3->setPalette(palette);
 }
 

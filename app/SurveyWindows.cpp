@@ -5,13 +5,20 @@
 #include "Questionzn.h"
 #include "core/AppError.h"
 #include "forms/Forms.h"
-#include "functional/Reportzn.h"
-#include "medtech/Reportyj.h"
-#include "patient/Reportbr.h"
 
 using hestova::forms::Forms;
 
 namespace SurveyWindows {
+
+namespace {
+
+ReportOpener &reportOpener()
+{
+    static ReportOpener opener;
+    return opener;
+}
+
+}  // namespace
 
 void checkKind(int kind)
 {
@@ -32,11 +39,14 @@ void showQuestionnaire(int kind)
 void showReport(int kind)
 {
     checkKind(kind);
-    switch (kind) {
-    case 1: Forms::get<Reportbr>().Show(); break;
-    case 2: Forms::get<Reportyj>().Show(); break;
-    default: Forms::get<Reportzn>().Show(); break;
-    }
+    if (!reportOpener())
+        throw hestova::AppError(hestova::ErrorNumber::ObjectNotSet, QStringLiteral("报表窗口未注册，无法打开报表。"));
+    reportOpener()(kind);
+}
+
+void setReportOpener(ReportOpener opener)
+{
+    reportOpener() = std::move(opener);
 }
 
 }  // namespace SurveyWindows

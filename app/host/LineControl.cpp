@@ -1,8 +1,8 @@
 #include "host/LineControl.h"
 
 #include "forms/FormDefinition.h"
-#include "forms/OleColor.h"
-#include "forms/Twips.h"
+#include "screen/OleColor.h"
+#include "screen/Twips.h"
 
 #include <QPainter>
 
@@ -17,11 +17,11 @@ LineControl::LineControl(const forms::ControlDefinition &definition, QWidget *pa
     setObjectName(definition.name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QVariantMap &bag = definition.properties;
-    m_start = QPoint(forms::Twips::toPixels(bag.value(QStringLiteral("X1")).toDouble()),
-                     forms::Twips::toPixels(bag.value(QStringLiteral("Y1")).toDouble()));
-    m_end = QPoint(forms::Twips::toPixels(bag.value(QStringLiteral("X2")).toDouble()),
-                   forms::Twips::toPixels(bag.value(QStringLiteral("Y2")).toDouble()));
-    m_color = forms::fromOleColor(bag.value(QStringLiteral("BorderColor"), WindowTextColour).toUInt());
+    m_start = QPoint(pixelsFromTwips(bag.value(QStringLiteral("X1")).toDouble()),
+                     pixelsFromTwips(bag.value(QStringLiteral("Y1")).toDouble()));
+    m_end = QPoint(pixelsFromTwips(bag.value(QStringLiteral("X2")).toDouble()),
+                   pixelsFromTwips(bag.value(QStringLiteral("Y2")).toDouble()));
+    m_color = toQColor(bag.value(QStringLiteral("BorderColor"), WindowTextColour).toUInt());
     setGeometry(QRect(m_start, m_end).normalized().adjusted(0, 0, 1, 1));
     setVisible(definition.visible);
 }

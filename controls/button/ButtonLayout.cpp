@@ -1,6 +1,6 @@
 #include "button/ButtonLayout.h"
 
-#include "common/Twips.h"
+#include "screen/Twips.h"
 
 #include <cmath>
 #include <limits>
@@ -20,7 +20,7 @@ int nearestPixel(double value)
         return 0;
     constexpr double low = std::numeric_limits<int>::min();
     constexpr double high = std::numeric_limits<int>::max();
-    return static_cast<int>(controls::roundHalfEven(qBound(low, value, high)));
+    return static_cast<int>(roundHalfEven(qBound(low, value, high)));
 }
 
 namespace {

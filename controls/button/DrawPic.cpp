@@ -1,7 +1,7 @@
 #include "button/DrawPic.h"
 
 #include "common/PictureDrawing.h"
-#include "common/OleColor.h"
+#include "screen/OleColor.h"
 
 #include <QRect>
 
@@ -19,8 +19,8 @@ void DrawPic::drawDisabledPic(QPainter &target, const QVariant &pic, int top, in
                               int picX, int picY) const
 {
     PictureDrawing::drawDisabled(target, pic, QRect(left, top, width, height), QSize(picX, picY),
-                                 controls::toQColor(controls::systemColor(controls::SystemColor::ButtonHighlight)),
-                                 controls::toQColor(controls::systemColor(controls::SystemColor::ButtonShadow)));
+                                 toQColor(systemColor(SystemColor::ButtonHighlight)),
+                                 toQColor(systemColor(SystemColor::ButtonShadow)));
 }
 
 void DrawPic::drawShadowPic(QPainter &target, const QVariant &pic, int top, int left, int width, int height,

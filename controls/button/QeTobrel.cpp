@@ -15,14 +15,13 @@
 
 namespace hestova::tobrel {
 
-using controls::OleColor;
 namespace Picture = controls::Picture;
 
 namespace {
 
 QColor plainColor(OleColor value)
 {
-    return controls::toQColor(value, false);  // system colours are not translated here
+    return toQColor(value, false);  // system colours are not translated here
 }
 
 QRect toQRect(const PixelRect &rect)

@@ -2,8 +2,8 @@
 
 #include "button/ButtonLayout.h"
 #include "button/DrawPic.h"
-#include "common/OleColor.h"
 #include "common/UserControl.h"
+#include "screen/OleColor.h"
 
 #include <QFont>
 #include <QImage>
@@ -89,28 +89,28 @@ public:
     void setImage(const QVariant &picture);
     int imageSize() const { return m_imageSize; }
     void setImageSize(int value);
-    controls::OleColor colorPnormal() const { return m_colorPnormal; }
-    void setColorPnormal(controls::OleColor value);
-    controls::OleColor colorPmove() const { return m_colorPmove; }
-    void setColorPmove(controls::OleColor value);
-    controls::OleColor colorPdown() const { return m_colorPdown; }
-    void setColorPdown(controls::OleColor value);
-    controls::OleColor colorTnormal() const { return m_colorTnormal; }
-    void setColorTnormal(controls::OleColor value);
-    controls::OleColor colorTmove() const { return m_colorTmove; }
-    void setColorTmove(controls::OleColor value);
-    controls::OleColor colorTdown() const { return m_colorTdown; }
-    void setColorTdown(controls::OleColor value);
-    controls::OleColor bordercolor() const { return m_bordercolor; }
-    void setBordercolor(controls::OleColor value);
-    controls::OleColor shadowColor() const { return m_shadowColor; }
-    void setShadowColor(controls::OleColor value);
-    controls::OleColor colorFnormal() const { return m_colorFnormal; }
-    void setColorFnormal(controls::OleColor value);
-    controls::OleColor colorFmove() const { return m_colorFmove; }
-    void setColorFmove(controls::OleColor value);
-    controls::OleColor colorFdown() const { return m_colorFdown; }
-    void setColorFdown(controls::OleColor value);
+    OleColor colorPnormal() const { return m_colorPnormal; }
+    void setColorPnormal(OleColor value);
+    OleColor colorPmove() const { return m_colorPmove; }
+    void setColorPmove(OleColor value);
+    OleColor colorPdown() const { return m_colorPdown; }
+    void setColorPdown(OleColor value);
+    OleColor colorTnormal() const { return m_colorTnormal; }
+    void setColorTnormal(OleColor value);
+    OleColor colorTmove() const { return m_colorTmove; }
+    void setColorTmove(OleColor value);
+    OleColor colorTdown() const { return m_colorTdown; }
+    void setColorTdown(OleColor value);
+    OleColor bordercolor() const { return m_bordercolor; }
+    void setBordercolor(OleColor value);
+    OleColor shadowColor() const { return m_shadowColor; }
+    void setShadowColor(OleColor value);
+    OleColor colorFnormal() const { return m_colorFnormal; }
+    void setColorFnormal(OleColor value);
+    OleColor colorFmove() const { return m_colorFmove; }
+    void setColorFmove(OleColor value);
+    OleColor colorFdown() const { return m_colorFdown; }
+    void setColorFdown(OleColor value);
     QString caption() const { return m_caption; }
     void setCaption(const QString &value);
     int borderStyleOut() const { return m_borderStyleOut; }
@@ -176,17 +176,17 @@ private:
     int m_style = 0;
     QVariant m_image;  // no picture object until the properties are initialised or read
     int m_imageSize = 0;
-    controls::OleColor m_colorPnormal = 0xC0C0C0;
-    controls::OleColor m_colorPmove = 0xC0C0C0;
-    controls::OleColor m_colorPdown = 0xC0C0C0;
-    controls::OleColor m_colorTnormal = 0xC0C0C0;
-    controls::OleColor m_colorTmove = 0xC0C0C0;
-    controls::OleColor m_colorTdown = 0xC0C0C0;
-    controls::OleColor m_bordercolor = 0;
-    controls::OleColor m_shadowColor = 0;
-    controls::OleColor m_colorFnormal = 0;
-    controls::OleColor m_colorFmove = 0;
-    controls::OleColor m_colorFdown = 0;
+    OleColor m_colorPnormal = 0xC0C0C0;
+    OleColor m_colorPmove = 0xC0C0C0;
+    OleColor m_colorPdown = 0xC0C0C0;
+    OleColor m_colorTnormal = 0xC0C0C0;
+    OleColor m_colorTmove = 0xC0C0C0;
+    OleColor m_colorTdown = 0xC0C0C0;
+    OleColor m_bordercolor = 0;
+    OleColor m_shadowColor = 0;
+    OleColor m_colorFnormal = 0;
+    OleColor m_colorFmove = 0;
+    OleColor m_colorFdown = 0;
     QString m_caption;
     int m_borderStyleOut = 0;
     int m_borderStyleMove = 2;

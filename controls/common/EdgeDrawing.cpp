@@ -1,6 +1,6 @@
 #include "common/EdgeDrawing.h"
 
-#include "common/OleColor.h"
+#include "screen/OleColor.h"
 
 #include <QPainter>
 

@@ -142,6 +142,13 @@ void LateBound::set(const QByteArray &property, const QVariant &value)
         notSupported(m_object, property);
 }
 
+QString LateBound::description(const QByteArray &member)
+{
+    if (propertyId(member) < 0 && methodId(member) < 0 && eventId(member) < 0)
+        notSupported(m_object, member);
+    return memberDescription(*m_object->metaObject(), member);
+}
+
 QVariant LateBound::invoke(const QByteArray &method, const QVariantList &arguments)
 {
     int id = methodId(method);
@@ -197,6 +204,12 @@ QMetaObject::Connection LateBound::connectEvent(const QByteArray &event, QObject
         notSupported(m_object, event);
     auto *sink = new EventSink(context, m_object->metaObject()->method(id), std::move(handler));
     return QMetaObject::connect(m_object, id, sink, EventSink::slotIndex(), Qt::DirectConnection);
+}
+
+QString memberDescription(const QMetaObject &meta, const QByteArray &member)
+{
+    const int index = meta.indexOfClassInfo(QByteArray("Description." + member).constData());
+    return index < 0 ? QString() : QString::fromUtf8(meta.classInfo(index).value());
 }
 
 }  // namespace hestova::controls

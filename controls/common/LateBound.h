@@ -5,6 +5,7 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QVariant>
 #include <QVariantList>
 #include <functional>
@@ -29,6 +30,9 @@ public:
     QVariant get(const QByteArray &property);
     void set(const QByteArray &property, const QVariant &value);
 
+    // The help text of a member (see memberDescription); empty when it has none.
+    QString description(const QByteArray &member);
+
     // Calls a public method (Q_INVOKABLE or slot) with the arguments converted to its parameter types;
     // returns its result (invalid for void methods).
     QVariant invoke(const QByteArray &method, const QVariantList &arguments = {});
@@ -46,6 +50,10 @@ private:
     QHash<QByteArray, int> m_methods;
     QHash<QByteArray, int> m_events;
 };
+
+// A member's help text, kept by its library as the class information "Description.<member>" of the control
+// class (as its ProgID and member identifiers are); empty when the member has none.
+QString memberDescription(const QMetaObject &meta, const QByteArray &member);
 
 // An object pointer as an argument of a late-bound call.
 inline QVariant objectArgument(QObject *object)

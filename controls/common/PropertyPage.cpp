@@ -1,5 +1,7 @@
 #include "common/PropertyPage.h"
 
+#include "common/LateBound.h"
+
 namespace hestova::controls {
 
 PropertyPage::PropertyPage(QWidget *parent) : QWidget(parent) {}
@@ -37,6 +39,12 @@ QList<QObject *> PropertyPage::SelectedControls() const
             controls.append(control);
     }
     return controls;
+}
+
+void PropertyPage::describeFields(const QMetaObject &control, const QList<QPair<QWidget *, QByteArray>> &fields)
+{
+    for (const auto &[field, property] : fields)
+        field->setToolTip(memberDescription(control, property));
 }
 
 }  // namespace hestova::controls

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
 #include <QWidget>
 
@@ -45,6 +46,9 @@ signals:
 protected:
     virtual void SelectionChanged() = 0;
     virtual bool ApplyChanges() = 0;
+
+    // Each field's tooltip: the description of the property it edits, from the control class `control`.
+    void describeFields(const QMetaObject &control, const QList<QPair<QWidget *, QByteArray>> &fields);
 
 private:
     QList<QPointer<QObject>> m_selected;

@@ -1,6 +1,6 @@
 #include "common/UserControl.h"
 
-#include "common/Twips.h"
+#include "screen/Twips.h"
 
 namespace hestova::controls {
 

@@ -7,10 +7,10 @@
 
 #include "common/EdgeDrawing.h"
 #include "common/LateBound.h"
-#include "common/OleColor.h"
 #include "common/Picture.h"
 #include "common/PictureDrawing.h"
 #include "core/AppError.h"
+#include "screen/OleColor.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -50,7 +50,7 @@ QString keyOf(quint32 itemData)
 
 quint32 systemColorValue(int index)
 {
-    return controls::systemColor(index);
+    return systemColor(index);
 }
 }  // namespace
 
@@ -297,7 +297,7 @@ bool CQuillon::OnMeasureItem(MeasureItemStruct &mis)
         return false;
     const auto record = m_items.Item(keyOf(mis.itemData));
     if (record->fType & MFT_SEPARATOR) {
-        mis.itemHeight = separatorHeight(controls::systemMetric(controls::SystemMetric::MenuHeight));
+        mis.itemHeight = separatorHeight(systemMetric(SystemMetric::MenuHeight));
         mis.itemWidth = 0;
         return true;
     }
@@ -305,7 +305,7 @@ bool CQuillon::OnMeasureItem(MeasureItemStruct &mis)
     mis.itemHeight = m_look.ItemHeight;
     mis.itemWidth = record->bMainMenu
         ? textWidth
-        : popupItemWidth(textWidth, m_look.BitmapWidth, controls::systemMetric(controls::SystemMetric::MenuCheckWidth));
+        : popupItemWidth(textWidth, m_look.BitmapWidth, systemMetric(SystemMetric::MenuCheckWidth));
     return true;
 }
 
@@ -328,8 +328,8 @@ void CQuillon::DrawEmbossedIcon(QPainter &hDC, int index, const QPoint &point) c
         return;
     const QImage image = controls::LateBound(m_imageList).invoke("transparentImage", {index}).value<QImage>();
     controls::PictureDrawing::drawEmbossed(hDC, image, point,
-                                           colorOf(systemColorValue(controls::SystemColor::ButtonHighlight)),
-                                           colorOf(systemColorValue(controls::SystemColor::ButtonShadow)));
+                                           colorOf(systemColorValue(SystemColor::ButtonHighlight)),
+                                           colorOf(systemColorValue(SystemColor::ButtonShadow)));
 }
 
 void CQuillon::DrawIconShadow(QPainter &hDC, int index, const QPoint &point) const
@@ -448,7 +448,7 @@ bool CQuillon::OnDrawItem(DrawItemStruct &dis)
     }
 
     if (rec->bMainMenu)
-        FillColor(hDC, rc, systemColorValue(controls::SystemColor::Menu));
+        FillColor(hDC, rc, systemColorValue(SystemColor::Menu));
 
     QRect textRect = rec->bMainMenu ? rc : popupTextRect(rc, IH);
     if (selected && !grayed) {
@@ -487,7 +487,7 @@ bool CQuillon::OnDrawItem(DrawItemStruct &dis)
     const quint32 color = grayed ? 0x808080u : selected ? m_look.ColorForeSel : m_look.ColorFore;
     if (grayed)
         DrawItemText(hDC, textRect.translated(1, 1), rec->sMenuText,
-                     colorOf(systemColorValue(controls::SystemColor::ButtonHighlight)), !rec->bMainMenu);
+                     colorOf(systemColorValue(SystemColor::ButtonHighlight)), !rec->bMainMenu);
     DrawItemText(hDC, textRect, rec->sMenuText, colorOf(color), !rec->bMainMenu);
     return true;
 }

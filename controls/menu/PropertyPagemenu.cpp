@@ -1,5 +1,6 @@
 #include "PropertyPagemenu.h"
 
+#include "UCQuillon.h"
 #include "common/LateBound.h"
 #include "common/MessageBoxHook.h"
 
@@ -50,6 +51,11 @@ PropertyPagemenu::PropertyPagemenu(QWidget *parent) : PropertyPage(parent)
     grid->setRowStretch(9, 1);
 
     connect(chkSetFont, &QCheckBox::clicked, this, [this] { setChanged(true); });
+    describeFields(UCQuillon::staticMetaObject, {{txtColSytleSel, "ColSytleSel"},
+                                                 {txtBorderSytleSel, "BorderSytleSel"},
+                                                 {chkSetFont, "SetFont"},
+                                                 {txtItemHeight, "ItemHeight"},
+                                                 {txtBitmapWidth, "BitmapWidth"}});
 }
 
 QComboBox *PropertyPagemenu::addList(const QString &name, const QString &caption, QLabel *&label)

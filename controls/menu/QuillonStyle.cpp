@@ -4,8 +4,8 @@
 #include "MenuWords.h"
 
 #include "common/EdgeDrawing.h"
-#include "common/OleColor.h"
 #include "core/AppError.h"
+#include "screen/OleColor.h"
 
 #include <QAction>
 #include <QMenu>
@@ -21,7 +21,7 @@ namespace {
 
 QColor menuColor()
 {
-    return controls::toQColor(controls::systemColor(controls::SystemColor::Menu));
+    return toQColor(systemColor(SystemColor::Menu));
 }
 
 // Whether a popup opens from a menu bar (directly or through other popups); the menu shows shortcut columns
@@ -172,7 +172,7 @@ QSize QuillonStyle::sizeFromContents(ContentsType type, const QStyleOption *opti
                     int width = mis.itemWidth;
                     if (type == CT_MenuItem) {
                         // What the menu itself adds: the check-mark width, and the widest accelerator.
-                        width += controls::systemMetric(controls::SystemMetric::MenuCheckWidth) - 1;
+                        width += systemMetric(SystemMetric::MenuCheckWidth) - 1;
                         width -= acceleratorColumnWidth(widget);
                     }
                     return QSize(qMax(1, width), qMax(1, mis.itemHeight));

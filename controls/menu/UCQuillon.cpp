@@ -4,8 +4,8 @@
 #include "MenuEngines.h"
 
 #include "common/Picture.h"
-#include "common/Twips.h"
 #include "core/AppError.h"
+#include "screen/Twips.h"
 
 #include <QPainter>
 
@@ -16,15 +16,15 @@ using hestova::ErrorNumber::ObjectNotSet;
 constexpr int OwnWidthTwips = 915;
 constexpr int OwnHeightTwips = 315;
 
-controls::OleColor colorOf(const QVariant &value)
+OleColor colorOf(const QVariant &value)
 {
-    return static_cast<controls::OleColor>(value.toLongLong() & 0xFFFFFFFF);
+    return static_cast<OleColor>(value.toLongLong() & 0xFFFFFFFF);
 }
 }  // namespace
 
 UCQuillon::UCQuillon(QWidget *parent) : UserControl(parent)
 {
-    setFixedSize(controls::pixelsFromTwips(OwnWidthTwips), controls::pixelsFromTwips(OwnHeightTwips));
+    setFixedSize(pixelsFromTwips(OwnWidthTwips), pixelsFromTwips(OwnHeightTwips));
     m_look.SelIcon = controls::Picture::empty();
     hide();  // the control works without being seen
 }

@@ -1,6 +1,6 @@
 #include "CaptionLayout.h"
 
-#include "common/Twips.h"
+#include "screen/Twips.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,7 +18,7 @@ int toInt(long long value)
 
 CaptionLayout layoutCaption(int btnsizePixels, int widthTwips, int innerHeightTwips, bool maxButton)
 {
-    const long long s = controls::roundHalfEven(controls::pixelsToTwips(btnsizePixels));
+    const long long s = roundHalfEven(pixelsToTwips(btnsizePixels));
     const long long w = widthTwips;
     CaptionLayout layout;
     layout.size = toInt(s);
@@ -34,8 +34,8 @@ QRect captionTextRect(int btnsizePixels, int innerWidthTwips, int innerHeightTwi
 {
     const long long b = btnsizePixels;
     const int left = toInt(b + 10);
-    const int right = toInt(controls::roundHalfEven(controls::twipsToPixels(innerWidthTwips) - 3.0 * double(b) - 20.0));
-    const int bottom = int(controls::roundHalfEven(controls::twipsToPixels(innerHeightTwips)));
+    const int right = toInt(roundHalfEven(twipsToPixels(innerWidthTwips) - 3.0 * double(b) - 20.0));
+    const int bottom = int(roundHalfEven(twipsToPixels(innerHeightTwips)));
     return QRect(QPoint(left, 0), QPoint(right - 1, bottom - 1));
 }
 

@@ -1,8 +1,8 @@
 #include "HostWindow.h"
 
 #include "common/LateBound.h"
-#include "common/Twips.h"
 #include "core/AppError.h"
+#include "screen/Twips.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -84,14 +84,14 @@ int scaleWidth(QObject *host)
 {
     if (hasProperty(host, "ScaleWidth"))
         return controls::LateBound(host).get("ScaleWidth").toInt();
-    return controls::twipsFromPixels(clientRect(host).width());
+    return twipsFromPixels(clientRect(host).width());
 }
 
 int scaleHeight(QObject *host)
 {
     if (hasProperty(host, "ScaleHeight"))
         return controls::LateBound(host).get("ScaleHeight").toInt();
-    return controls::twipsFromPixels(clientRect(host).height());
+    return twipsFromPixels(clientRect(host).height());
 }
 
 void unload(QObject *host)

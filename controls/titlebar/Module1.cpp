@@ -54,7 +54,7 @@ bool DragForm(QObject *host)
     return handle && handle->startSystemMove();
 }
 
-void DrawBorderRects(QObject *form, controls::OleColor borderColor1, controls::OleColor borderColor2)
+void DrawBorderRects(QObject *form, OleColor borderColor1, OleColor borderColor2)
 {
     QWidget *widget = HostWindow::widget(form);
     if (!widget)
@@ -67,8 +67,8 @@ void DrawBorderRects(QObject *form, controls::OleColor borderColor1, controls::O
         widget->update(outer.subtracted(QRegion(rings, rings, w - 2 * rings, h - 2 * rings)));
         return;
     }
-    const QColor colour1 = controls::toQColor(borderColor1);
-    const QColor colour2 = controls::toQColor(borderColor2);
+    const QColor colour1 = toQColor(borderColor1);
+    const QColor colour2 = toQColor(borderColor2);
     QPainter painter(widget);
     for (int ring = 0; ring < rings; ++ring)
         controls::frameRect(painter, controls::edgeRect(ring, ring, w - ring, h - ring), ring == 1 ? colour2 : colour1);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/OleColor.h"
+#include "screen/OleColor.h"
 
 class QObject;
 class QWidget;
@@ -18,7 +18,7 @@ bool DragForm(QObject *host);
 
 // Three one-pixel rings on the host's outer edge (colour 1, colour 2, colour 1), a fourth in colour 1 when the
 // host is sizable. Paints at once inside the host's paint; otherwise asks for a paint of the margin.
-void DrawBorderRects(QObject *form, controls::OleColor borderColor1, controls::OleColor borderColor2);
+void DrawBorderRects(QObject *form, OleColor borderColor1, OleColor borderColor2);
 
 // Takes the caption off the host's window (frameless; the geometry stays) and lets its margin resize it;
 // a second call on the same window gives the caption back.

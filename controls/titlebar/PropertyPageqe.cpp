@@ -1,8 +1,9 @@
 #include "PropertyPageqe.h"
 
+#include "UCtitlebar.h"
 #include "common/LateBound.h"
 #include "common/MessageBoxHook.h"
-#include "common/Twips.h"
+#include "screen/Twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -17,8 +18,8 @@ namespace {
 template <typename W>
 W *placed(W *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(controls::pixelsFromTwips(left), controls::pixelsFromTwips(top),
-                        controls::pixelsFromTwips(width), controls::pixelsFromTwips(height));
+    widget->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top),
+                        pixelsFromTwips(width), pixelsFromTwips(height));
     return widget;
 }
 
@@ -41,7 +42,7 @@ PropertyPageqe::PropertyPageqe(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("PropertyPageqe"));
     setObjectName(QStringLiteral("PropertyPageqe"));
-    resize(controls::pixelsFromTwips(5925), controls::pixelsFromTwips(3495));
+    resize(pixelsFromTwips(5925), pixelsFromTwips(3495));
     m_lblBtnsize->setObjectName(QStringLiteral("lblBtnsize"));
     m_txtBtnsize->setObjectName(QStringLiteral("txtBtnsize"));
     m_lblCaption->setObjectName(QStringLiteral("lblCaption"));
@@ -54,6 +55,11 @@ PropertyPageqe::PropertyPageqe(QWidget *parent)
     setTabOrder(m_chkbMin, m_chkbMax);
     setTabOrder(m_chkbMax, m_txtCaption);
     setTabOrder(m_txtCaption, m_chkbClose);
+    describeFields(UCtitlebar::staticMetaObject, {{m_txtBtnsize, "Btnsize"},
+                                                  {m_txtCaption, "Caption"},
+                                                  {m_chkbMin, "bMin"},
+                                                  {m_chkbMax, "bMax"},
+                                                  {m_chkbClose, "bClose"}});
 
     for (QCheckBox *box : {m_chkbMin, m_chkbMax, m_chkbClose})
         connect(box, &QCheckBox::clicked, this, [this] { setChanged(true); });
@@ -97,7 +103,7 @@ bool PropertyPageqe::ApplyChanges()
     control.set("Caption", m_txtCaption->text());
     control.set("bMax", ticked(m_chkbMax));
     control.set("bMin", ticked(m_chkbMin));
-    control.set("Btnsize", int(controls::roundHalfEven(size)));
+    control.set("Btnsize", int(roundHalfEven(size)));
     return true;
 }
 

@@ -7,7 +7,7 @@
 
 #include "common/MessageBoxHook.h"
 #include "common/Picture.h"
-#include "common/Twips.h"
+#include "screen/Twips.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -391,8 +391,8 @@ void UCtitlebar::DrawBG(QObject *Ctl, const QString &pic)
         target->update(client);
         return;
     }
-    const QSize area(controls::pixelsFromTwips(HostWindow::scaleWidth(Ctl)),
-                     controls::pixelsFromTwips(HostWindow::scaleHeight(Ctl)));
+    const QSize area(pixelsFromTwips(HostWindow::scaleWidth(Ctl)),
+                     pixelsFromTwips(HostWindow::scaleHeight(Ctl)));
     QPainter painter(target);
     painter.setClipRect(client);
     for (const QPoint &origin : tileOrigins(area, background.size()))
@@ -411,12 +411,12 @@ void UCtitlebar::layoutAreas()
 {
     repaintBar();
     const CaptionLayout layout = layoutCaption(m_btnsize, Width(), Height(), m_bMax);
-    const int side = controls::pixelsFromTwips(layout.size);
-    const int top = controls::pixelsFromTwips(layout.top);
-    m_image1->setGeometry(controls::pixelsFromTwips(layout.iconLeft), top, side, side);
-    m_image2->setGeometry(controls::pixelsFromTwips(layout.minLeft), top, side, side);
-    m_image3->setGeometry(controls::pixelsFromTwips(layout.maxLeft), top, side, side);
-    m_image4->setGeometry(controls::pixelsFromTwips(layout.closeLeft), top, side, side);
+    const int side = pixelsFromTwips(layout.size);
+    const int top = pixelsFromTwips(layout.top);
+    m_image1->setGeometry(pixelsFromTwips(layout.iconLeft), top, side, side);
+    m_image2->setGeometry(pixelsFromTwips(layout.minLeft), top, side, side);
+    m_image3->setGeometry(pixelsFromTwips(layout.maxLeft), top, side, side);
+    m_image4->setGeometry(pixelsFromTwips(layout.closeLeft), top, side, side);
 }
 
 void UCtitlebar::repaintBar()
@@ -455,7 +455,7 @@ void UCtitlebar::restoreNormalPictures()
 void UCtitlebar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), controls::toQColor(m_backColor));
+    painter.fillRect(rect(), toQColor(m_backColor));
     if (!controls::Picture::isNone(m_bgPic)) {
         const QPixmap tile = controls::Picture::toPixmap(m_bgPic);
         for (const QPoint &origin : tileOrigins(size(), tile.size()))
@@ -464,7 +464,7 @@ void UCtitlebar::paintEvent(QPaintEvent *)
     m_textRect = captionTextRect(m_btnsize, Width(), Height());
     if (m_textRect.isValid()) {
         painter.setFont(font());
-        painter.setPen(controls::toQColor(m_foreColor));
+        painter.setPen(toQColor(m_foreColor));
         const QString text = QFontMetrics(font()).elidedText(m_caption, Qt::ElideRight, m_textRect.width());
         painter.drawText(m_textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     }
@@ -489,7 +489,7 @@ UCtitlebar::MouseArguments UCtitlebar::mouseArguments(const QMouseEvent *event) 
     if (event->modifiers() & Qt::AltModifier)
         shift |= 4;
     const QPointF position = event->position();
-    return {button, shift, float(controls::pixelsToTwips(position.x())), float(controls::pixelsToTwips(position.y()))};
+    return {button, shift, float(pixelsToTwips(position.x())), float(pixelsToTwips(position.y()))};
 }
 
 void UCtitlebar::mousePressEvent(QMouseEvent *event)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/OleColor.h"
 #include "common/UserControl.h"
+#include "screen/OleColor.h"
 
 #include <QFont>
 #include <QPoint>
@@ -20,39 +20,64 @@ class UCtitlebar : public controls::UserControl {
     Q_OBJECT
     Q_CLASSINFO("ProgID", "工程1.UCtitlebar")
     // Member identifiers hosts may name a member by.
-    Q_CLASSINFO("DispId:BackColor", "0x68030017")
-    Q_CLASSINFO("DispId:ImageTitleN", "0x68030016")
-    Q_CLASSINFO("DispId:ImageTitleF", "0x68030015")
-    Q_CLASSINFO("DispId:ImageTitleD", "0x68030014")
-    Q_CLASSINFO("DispId:ImageMaxN", "0x68030013")
-    Q_CLASSINFO("DispId:ImageMaxF", "0x68030012")
-    Q_CLASSINFO("DispId:ImageMaxD", "0x68030011")
-    Q_CLASSINFO("DispId:ImageRestoreN", "0x68030010")
-    Q_CLASSINFO("DispId:ImageRestoreF", "0x6803000F")
-    Q_CLASSINFO("DispId:ImageRestoreD", "0x6803000E")
-    Q_CLASSINFO("DispId:ImageMinN", "0x6803000D")
-    Q_CLASSINFO("DispId:ImageMinF", "0x6803000C")
-    Q_CLASSINFO("DispId:ImageMinD", "0x6803000B")
-    Q_CLASSINFO("DispId:ImageCloseN", "0x6803000A")
-    Q_CLASSINFO("DispId:ImageCloseF", "0x68030009")
-    Q_CLASSINFO("DispId:ImageCloseD", "0x68030008")
-    Q_CLASSINFO("DispId:Btnsize", "0x68030007")
-    Q_CLASSINFO("DispId:bMin", "0x68030006")
-    Q_CLASSINFO("DispId:bMax", "0x68030005")
-    Q_CLASSINFO("DispId:Caption", "0x68030004")
-    Q_CLASSINFO("DispId:BGpic", "0x68030003")
-    Q_CLASSINFO("DispId:Font", "0xFFFFFE00")
-    Q_CLASSINFO("DispId:ForeColor", "0x68030002")
-    Q_CLASSINFO("DispId:frm", "0x68030001")
-    Q_CLASSINFO("DispId:bClose", "0x68030000")
-    Q_CLASSINFO("DispId:Convert", "0x60030032")
-    Q_CLASSINFO("DispId:DrawFrmBorder", "0x60030033")
-    Q_CLASSINFO("DispId:MaxMin", "0x60030034")
-    Q_CLASSINFO("DispId:FreeMaxMin", "0x60030035")
-    Q_CLASSINFO("DispId:DrawBG", "0x60030036")
-    Q_CLASSINFO("DispId:MouseDown", "1")
-    Q_CLASSINFO("DispId:Mouseup", "2")
-    Q_CLASSINFO("DispId:Click", "3")
+    Q_CLASSINFO("DispId.BackColor", "0x68030017")
+    Q_CLASSINFO("DispId.ImageTitleN", "0x68030016")
+    Q_CLASSINFO("DispId.ImageTitleF", "0x68030015")
+    Q_CLASSINFO("DispId.ImageTitleD", "0x68030014")
+    Q_CLASSINFO("DispId.ImageMaxN", "0x68030013")
+    Q_CLASSINFO("DispId.ImageMaxF", "0x68030012")
+    Q_CLASSINFO("DispId.ImageMaxD", "0x68030011")
+    Q_CLASSINFO("DispId.ImageRestoreN", "0x68030010")
+    Q_CLASSINFO("DispId.ImageRestoreF", "0x6803000F")
+    Q_CLASSINFO("DispId.ImageRestoreD", "0x6803000E")
+    Q_CLASSINFO("DispId.ImageMinN", "0x6803000D")
+    Q_CLASSINFO("DispId.ImageMinF", "0x6803000C")
+    Q_CLASSINFO("DispId.ImageMinD", "0x6803000B")
+    Q_CLASSINFO("DispId.ImageCloseN", "0x6803000A")
+    Q_CLASSINFO("DispId.ImageCloseF", "0x68030009")
+    Q_CLASSINFO("DispId.ImageCloseD", "0x68030008")
+    Q_CLASSINFO("DispId.Btnsize", "0x68030007")
+    Q_CLASSINFO("DispId.bMin", "0x68030006")
+    Q_CLASSINFO("DispId.bMax", "0x68030005")
+    Q_CLASSINFO("DispId.Caption", "0x68030004")
+    Q_CLASSINFO("DispId.BGpic", "0x68030003")
+    Q_CLASSINFO("DispId.Font", "0xFFFFFE00")
+    Q_CLASSINFO("DispId.ForeColor", "0x68030002")
+    Q_CLASSINFO("DispId.frm", "0x68030001")
+    Q_CLASSINFO("DispId.bClose", "0x68030000")
+    Q_CLASSINFO("DispId.Convert", "0x60030032")
+    Q_CLASSINFO("DispId.DrawFrmBorder", "0x60030033")
+    Q_CLASSINFO("DispId.MaxMin", "0x60030034")
+    Q_CLASSINFO("DispId.FreeMaxMin", "0x60030035")
+    Q_CLASSINFO("DispId.DrawBG", "0x60030036")
+    Q_CLASSINFO("DispId.MouseDown", "1")
+    Q_CLASSINFO("DispId.Mouseup", "2")
+    Q_CLASSINFO("DispId.Click", "3")
+    // Help texts of the properties, as a designer shows them (read through controls::memberDescription).
+    Q_CLASSINFO("Description.BackColor", "返回/设置对象中文本和图形的背景色。")
+    Q_CLASSINFO("Description.ImageTitleN", "标题图标")
+    Q_CLASSINFO("Description.ImageTitleF", "鼠标移动到标题图标上时的图片")
+    Q_CLASSINFO("Description.ImageTitleD", "鼠标按下标题图标时的图片")
+    Q_CLASSINFO("Description.ImageMaxN", "最大化按扭图片")
+    Q_CLASSINFO("Description.ImageMaxF", "鼠标移动到最大化按扭时的图片")
+    Q_CLASSINFO("Description.ImageMaxD", "鼠标按下最大化按扭时的图片")
+    Q_CLASSINFO("Description.ImageRestoreN", "还原按扭图片")
+    Q_CLASSINFO("Description.ImageRestoreF", "鼠标移动到还原按扭时的图片")
+    Q_CLASSINFO("Description.ImageRestoreD", "鼠标按下还原按扭时的图片")
+    Q_CLASSINFO("Description.ImageMinN", "最小化按扭图片")
+    Q_CLASSINFO("Description.ImageMinF", "鼠标移动到最小化按扭时的图片")
+    Q_CLASSINFO("Description.ImageMinD", "鼠标按下最小化按扭时的图片")
+    Q_CLASSINFO("Description.ImageCloseN", "关闭按扭图片")
+    Q_CLASSINFO("Description.ImageCloseF", "鼠标移动到关闭按扭时的图片")
+    Q_CLASSINFO("Description.ImageCloseD", "鼠标按下关闭按扭时的图片")
+    Q_CLASSINFO("Description.Btnsize", "标题栏图标的大小")
+    Q_CLASSINFO("Description.bMin", "是否存在最小化按扭")
+    Q_CLASSINFO("Description.bMax", "是否存在最大化按扭")
+    Q_CLASSINFO("Description.Caption", "标题栏的文字")
+    Q_CLASSINFO("Description.BGpic", "标题栏的背景图片")
+    Q_CLASSINFO("Description.Font", "返回一个 Font 对象。")
+    Q_CLASSINFO("Description.ForeColor", "返回/设置对象中文本和图形的前景色。")
+    Q_CLASSINFO("Description.bClose", "是否存在关闭按扭")
     Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(QVariant ImageTitleN READ ImageTitleN WRITE setImageTitleN)
     Q_PROPERTY(QVariant ImageTitleF READ ImageTitleF WRITE setImageTitleF)
@@ -80,8 +105,8 @@ class UCtitlebar : public controls::UserControl {
     Q_PROPERTY(bool bClose READ bClose WRITE setbClose)
 
 public:
-    static constexpr controls::OleColor DefaultBackColor = 0xFF8080;
-    static constexpr controls::OleColor DefaultForeColor = 0x80000012;
+    static constexpr OleColor DefaultBackColor = 0xFF8080;
+    static constexpr OleColor DefaultForeColor = 0x80000012;
     static constexpr int DefaultBtnsize = 16;
 
     explicit UCtitlebar(QWidget *parent = nullptr);
@@ -186,8 +211,8 @@ private:
     MouseArguments mouseArguments(const QMouseEvent *event) const;
     void connectArea(ImageArea *area, const QVariant *normal, const QVariant *hover, const QVariant *pressed);
 
-    controls::OleColor m_backColor = DefaultBackColor;
-    controls::OleColor m_foreColor = DefaultForeColor;
+    OleColor m_backColor = DefaultBackColor;
+    OleColor m_foreColor = DefaultForeColor;
     QVariant m_imageTitleN, m_imageTitleF, m_imageTitleD;
     QVariant m_imageMaxN, m_imageMaxF, m_imageMaxD;
     QVariant m_imageRestoreN, m_imageRestoreF, m_imageRestoreD;

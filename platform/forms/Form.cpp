@@ -3,8 +3,8 @@
 #include "forms/Forms.h"
 #include "forms/Handler.h"
 #include "forms/MessageBox.h"
-#include "forms/OleColor.h"
 #include "forms/Twips.h"
+#include "screen/OleColor.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -13,7 +13,7 @@
 namespace hestova::forms {
 
 namespace {
-constexpr int FramePixels = Form::FrameTwips / Twips::PerPixel;
+constexpr int FramePixels = Form::FrameTwips / TwipsPerPixel;
 }
 
 Form::Form(const QString &definitionName)
@@ -36,14 +36,14 @@ void Form::applyWindowDefinition(const FormDefinition &definition)
         setFont(*m_definition.font);
     if (m_definition.backColor) {
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, fromOleColor(*m_definition.backColor));
+        palette.setColor(QPalette::Window, toQColor(*m_definition.backColor));
         setPalette(palette);
         setAutoFillBackground(true);
     }
     // The designed client area lies inside a sizable frame and under a caption bar; the window keeps that
     // outer size, and the title bar control takes over the caption's height.
-    resize(Twips::toPixels(m_definition.clientWidth + 2 * FrameTwips),
-           Twips::toPixels(m_definition.clientHeight + CaptionTwips + 2 * FrameTwips));
+    resize(pixelsFromTwips(m_definition.clientWidth + 2 * FrameTwips),
+           pixelsFromTwips(m_definition.clientHeight + CaptionTwips + 2 * FrameTwips));
 }
 
 void Form::load()
@@ -62,7 +62,7 @@ void Form::Show()
     if (!m_placed) {
         m_placed = true;
         if (m_definition.startUpPosition == FormDefinition::StartUpPosition::Manual) {
-            move(Twips::toPixels(m_definition.left), Twips::toPixels(m_definition.top));
+            move(pixelsFromTwips(m_definition.left), pixelsFromTwips(m_definition.top));
         } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
@@ -128,25 +128,25 @@ void Form::fillScreen()
         setGeometry(screen->availableGeometry());
 }
 
-int Form::ScaleWidth() const { return Twips::fromPixels(m_client->width()); }
-int Form::ScaleHeight() const { return Twips::fromPixels(m_client->height()); }
-int Form::Left() const { return Twips::fromPixels(x()); }
-int Form::Top() const { return Twips::fromPixels(y()); }
-int Form::Width() const { return Twips::fromPixels(width()); }
-int Form::Height() const { return Twips::fromPixels(height()); }
+int Form::ScaleWidth() const { return twipsFromPixels(m_client->width()); }
+int Form::ScaleHeight() const { return twipsFromPixels(m_client->height()); }
+int Form::Left() const { return twipsFromPixels(x()); }
+int Form::Top() const { return twipsFromPixels(y()); }
+int Form::Width() const { return twipsFromPixels(width()); }
+int Form::Height() const { return twipsFromPixels(height()); }
 
-void Form::setLeft(int twips) { move(Twips::toPixels(twips), y()); }
-void Form::setTop(int twips) { move(x(), Twips::toPixels(twips)); }
+void Form::setLeft(int twips) { move(pixelsFromTwips(twips), y()); }
+void Form::setTop(int twips) { move(x(), pixelsFromTwips(twips)); }
 
 void Form::setWidth(int twips)
 {
-    resize(Twips::toPixels(twips), height());
+    resize(pixelsFromTwips(twips), height());
     layoutClient();
 }
 
 void Form::setHeight(int twips)
 {
-    resize(width(), Twips::toPixels(twips));
+    resize(width(), pixelsFromTwips(twips));
     layoutClient();
 }
 

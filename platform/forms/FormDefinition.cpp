@@ -2,8 +2,8 @@
 
 #include "core/AppError.h"
 #include "forms/Fonts.h"
-#include "forms/OleColor.h"
 #include "forms/Twips.h"
+#include "screen/OleColor.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -251,12 +251,12 @@ void applyControlDefinition(QWidget *widget, const ControlDefinition &definition
     if (definition.foreColor || definition.backColor) {
         QPalette palette = widget->palette();
         if (definition.foreColor) {
-            const QColor colour = fromOleColor(*definition.foreColor);
+            const QColor colour = toQColor(*definition.foreColor);
             for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
                 palette.setColor(role, colour);
         }
         if (definition.backColor) {
-            const QColor colour = fromOleColor(*definition.backColor);
+            const QColor colour = toQColor(*definition.backColor);
             for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
                 palette.setColor(role, colour);
             widget->setAutoFillBackground(true);

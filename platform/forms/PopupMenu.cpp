@@ -2,7 +2,7 @@
 
 #include "core/AppError.h"
 #include "forms/Form.h"
-#include "forms/Twips.h"
+#include "screen/Twips.h"
 
 #include <QAction>
 #include <QMenu>
@@ -37,7 +37,7 @@ PopupMenuService &popupMenuService()
 
 void PopupMenu(const Form &form, QMenu &menu, int x, int y)
 {
-    const QPoint local(Twips::toPixels(x), Twips::toPixels(y));
+    const QPoint local(pixelsFromTwips(x), pixelsFromTwips(y));
     popupMenuService().popup(menu, form.client()->mapToGlobal(local));
 }
 

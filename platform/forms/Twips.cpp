@@ -1,26 +1,18 @@
 #include "forms/Twips.h"
 
-#include "common/Twips.h"
-
 #include <QWidget>
 
 namespace hestova::forms::Twips {
 
-int toPixels(double twips)
-{
-    static_assert(PerPixel == hestova::controls::TwipsPerPixel);
-    return hestova::controls::pixelsFromTwips(twips);
-}
+int left(const QWidget *widget) { return twipsFromPixels(widget->x()); }
+int top(const QWidget *widget) { return twipsFromPixels(widget->y()); }
+int width(const QWidget *widget) { return twipsFromPixels(widget->width()); }
+int height(const QWidget *widget) { return twipsFromPixels(widget->height()); }
 
-int left(const QWidget *widget) { return fromPixels(widget->x()); }
-int top(const QWidget *widget) { return fromPixels(widget->y()); }
-int width(const QWidget *widget) { return fromPixels(widget->width()); }
-int height(const QWidget *widget) { return fromPixels(widget->height()); }
-
-void setLeft(QWidget *widget, int twips) { widget->move(toPixels(twips), widget->y()); }
-void setTop(QWidget *widget, int twips) { widget->move(widget->x(), toPixels(twips)); }
-void setWidth(QWidget *widget, int twips) { widget->resize(toPixels(twips), widget->height()); }
-void setHeight(QWidget *widget, int twips) { widget->resize(widget->width(), toPixels(twips)); }
+void setLeft(QWidget *widget, int twips) { widget->move(pixelsFromTwips(twips), widget->y()); }
+void setTop(QWidget *widget, int twips) { widget->move(widget->x(), pixelsFromTwips(twips)); }
+void setWidth(QWidget *widget, int twips) { widget->resize(pixelsFromTwips(twips), widget->height()); }
+void setHeight(QWidget *widget, int twips) { widget->resize(widget->width(), pixelsFromTwips(twips)); }
 
 void move(QWidget *widget, int left, int top, int width, int height)
 {
@@ -29,7 +21,8 @@ void move(QWidget *widget, int left, int top, int width, int height)
 
 QRect toPixels(const QRect &twips)
 {
-    return QRect(toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()), toPixels(twips.height()));
+    return QRect(pixelsFromTwips(twips.x()), pixelsFromTwips(twips.y()), pixelsFromTwips(twips.width()),
+                 pixelsFromTwips(twips.height()));
 }
 
 }  // namespace hestova::forms::Twips

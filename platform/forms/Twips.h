@@ -1,21 +1,16 @@
 #pragma once
 
+#include "screen/Twips.h"
+
 #include <QRect>
 
 class QWidget;
 
 namespace hestova::forms {
 
-// Lengths of the program are twips; the screen has 15 twips per pixel.
+// A child widget's place in its parent, in twips (screen/Twips.h converts).
 namespace Twips {
 
-constexpr int PerPixel = 15;
-
-// Twips to pixels, to the nearest pixel; halves go to the even neighbour.
-int toPixels(double twips);
-constexpr int fromPixels(int pixels) { return pixels * PerPixel; }
-
-// A child widget's place in its parent, in twips.
 int left(const QWidget *widget);
 int top(const QWidget *widget);
 int width(const QWidget *widget);

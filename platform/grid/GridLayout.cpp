@@ -1,7 +1,7 @@
 #include "grid/GridLayout.h"
 
-#include "forms/Twips.h"
 #include "grid/GridCells.h"
+#include "screen/Twips.h"
 
 #include <algorithm>
 #include <utility>
@@ -166,7 +166,7 @@ QList<int> columnPixels(const GridCells &cells, const std::function<int(int col)
     pixels.reserve(cells.cols());
     for (int col = 0; col < cells.cols(); ++col) {
         const std::optional<int> twips = cells.colWidth(col);
-        pixels.append(twips ? forms::Twips::toPixels(*twips) : unsized(col));
+        pixels.append(twips ? pixelsFromTwips(*twips) : unsized(col));
     }
     return pixels;
 }

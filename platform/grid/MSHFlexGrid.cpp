@@ -1,8 +1,8 @@
 #include "grid/MSHFlexGrid.h"
 
 #include "forms/Fonts.h"
-#include "forms/Twips.h"
 #include "grid/GridLayout.h"
+#include "screen/Twips.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -75,7 +75,7 @@ QList<int> MSHFlexGrid::colPixels() const
     const QList<int> &texts = widestTexts();
     return columnPixels(m_cells, [&](int col) {
         if (texts.at(col) == 0)
-            return forms::Twips::toPixels(DefaultColWidthTwips);
+            return pixelsFromTwips(DefaultColWidthTwips);
         return std::min(texts.at(col) + 2 * GridPainter::TextPadding, widest);
     });
 }
@@ -84,7 +84,7 @@ int MSHFlexGrid::ColWidth(int col) const
 {
     if (const std::optional<int> twips = m_cells.colWidth(col))
         return *twips;
-    return forms::Twips::fromPixels(colPixels().at(col));
+    return twipsFromPixels(colPixels().at(col));
 }
 
 template <typename Change>

@@ -1,7 +1,7 @@
 #include "spreadsheet/CellFormat.h"
 
 #include "core/AppError.h"
-#include "forms/OleColor.h"
+#include "screen/OleColor.h"
 
 namespace hestova::spreadsheet {
 
@@ -113,7 +113,7 @@ void CellFormat::setBorderColor(int index, int bgr)
     const int slot = slotOf(index);
     if (bgr < 0 || bgr > 0xFFFFFF)
         throw badValue("BorderColor", bgr);
-    (slot == InsideSlot ? m_inside : m_style.borders[slot]).color = forms::fromOleColor(quint32(bgr));
+    (slot == InsideSlot ? m_inside : m_style.borders[slot]).color = toQColor(quint32(bgr));
     m_colorSet.set(slot);
 }
 

@@ -20,7 +20,7 @@ namespace hestova::spreadsheet {
 namespace {
 
 constexpr int HeaderStripHeight = 24;  // pixels of the header line above the cells
-constexpr int ScreenTwipsPerPixel = forms::Twips::PerPixel;
+constexpr int ScreenTwipsPerPixel = TwipsPerPixel;
 
 void checkCell(int row, int col)
 {

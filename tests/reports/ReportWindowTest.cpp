@@ -77,16 +77,16 @@ TYPED_TEST(ReportWindowTest, ControlsSitBelowTheTitleBarAndTheSheetFillsTheWindo
     const FormDefinition &design = window.definition();
     for (const char *name : {"command3", "Command1", "Command2", "command4", "command5", "memurept", "Label2", "Label1"}) {
         const QString control = QString::fromLatin1(name);
-        EXPECT_EQ(Twips::top(controlOf(window, name)), Twips::toPixels(design.control(control).geometry->top() + 280) * 15)
+        EXPECT_EQ(Twips::top(controlOf(window, name)), hestova::pixelsFromTwips(design.control(control).geometry->top() + 280) * 15)
             << name;
-        EXPECT_EQ(Twips::left(controlOf(window, name)), Twips::toPixels(design.control(control).geometry->left()) * 15)
+        EXPECT_EQ(Twips::left(controlOf(window, name)), hestova::pixelsFromTwips(design.control(control).geometry->left()) * 15)
             << name;
     }
     // The title bar stays where it is.
     EXPECT_EQ(controlOf(window, "UCtitlebar1")->y(), 0);
 
     QWidget *sheet = &window.sheetWidget();
-    EXPECT_EQ(sheet->y(), Twips::toPixels(1200 + 280));
+    EXPECT_EQ(sheet->y(), hestova::pixelsFromTwips(1200 + 280));
     EXPECT_EQ(sheet->x(), 0);
     EXPECT_EQ(sheet->width(), window.client()->width());
     EXPECT_EQ(sheet->y() + sheet->height(), window.client()->height());
@@ -96,7 +96,7 @@ TYPED_TEST(ReportWindowTest, ControlsSitBelowTheTitleBarAndTheSheetFillsTheWindo
     window.resize(700, 500);
     QCoreApplication::processEvents();
     EXPECT_EQ(sheet->x(), 0);
-    EXPECT_EQ(sheet->y(), Twips::toPixels(1200 + 280));
+    EXPECT_EQ(sheet->y(), hestova::pixelsFromTwips(1200 + 280));
     EXPECT_EQ(sheet->width(), window.client()->width());
     EXPECT_EQ(sheet->y() + sheet->height(), window.client()->height());
     EXPECT_EQ(controlOf(window, "UCtitlebar1")->width(), window.client()->width());
@@ -217,7 +217,7 @@ TYPED_TEST(ReportWindowTest, SheetButtonPopsUpTheSheetMenuUnderItself)
     EXPECT_EQ(popup.menuName, QString::fromLatin1(TestFixture::Traits::sheetMenu));
     EXPECT_EQ(popup.menu.data(), &window.SheetMenu());
     QWidget *button = controlOf(window, "memurept");
-    const QPoint expected(Twips::toPixels(Twips::left(button) - 30), Twips::toPixels(Twips::top(button) + Twips::height(button)));
+    const QPoint expected(hestova::pixelsFromTwips(Twips::left(button) - 30), hestova::pixelsFromTwips(Twips::top(button) + Twips::height(button)));
     EXPECT_EQ(popup.position, window.client()->mapToGlobal(expected));
     // The menu never shows as a menu bar.
     EXPECT_FALSE(window.SheetMenu().isVisible());

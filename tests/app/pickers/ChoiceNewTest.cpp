@@ -271,7 +271,7 @@ TEST_F(ChoiceNewTest, SizeLimitsHoldWhileThePickerIsActive)
     EXPECT_EQ(picker.size(), QSize(315, 200));
 
     click(picker, QStringLiteral("command1"));
-    EXPECT_EQ(picker.height(), Twips::toPixels(ChoiceNew::AddAreaHeight)) << "the add area fits inside the limits";
+    EXPECT_EQ(picker.height(), hestova::pixelsFromTwips(ChoiceNew::AddAreaHeight)) << "the add area fits inside the limits";
 
     QWidget *window = &picker;
     picker.Unload();

@@ -7,6 +7,7 @@
 #include "Question.h"
 #include "Questionyj.h"
 #include "Questionzn.h"
+#include "ReportWindows.h"
 #include "TempAppFolder.h"
 #include "TestDatabase.h"
 #include "db/Connection.h"
@@ -14,11 +15,11 @@
 #include "db/SurveyDataSource.h"
 #include "forms/Forms.h"
 #include "forms/MessageBox.h"
-#include "forms/Twips.h"
 #include "functional/Reportzn.h"
 #include "grid/MSHFlexGrid.h"
 #include "medtech/Reportyj.h"
 #include "patient/Reportbr.h"
+#include "screen/Twips.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -50,6 +51,7 @@ protected:
         Mmain::SurveyDate = {};
         Mmain::ReportSurveyNo = 0;
         Mmain::ReportSurveyDate = {};
+        hestova::reports::registerReportWindows();
         hestova::forms::Forms::get<Mainform>().Show();
     }
 
@@ -102,7 +104,7 @@ protected:
     // A control's top edge is the designed one, title bar included, to the pixel.
     static void expectTop(hestova::host::SkinnedForm &window, const QString &control, int twips)
     {
-        EXPECT_EQ(window.controlWidget(control)->y(), hestova::forms::Twips::toPixels(twips)) << control.toStdString();
+        EXPECT_EQ(window.controlWidget(control)->y(), hestova::pixelsFromTwips(twips)) << control.toStdString();
     }
 
     // The operator's click on a colour button of a window.

@@ -1,8 +1,8 @@
 #include "QuestionnaireWindowFixture.h"
 
 #include "core/AppFolder.h"
-#include "forms/Twips.h"
 #include "questionnaire/QuestionText.h"
+#include "screen/Twips.h"
 
 #include <QFile>
 
@@ -44,7 +44,7 @@ TEST_P(DepartmentRows, QuestionOneListsTheDepartmentsTenToALineWithOneButtonEach
     EXPECT_TRUE(lines[1 + (listed + 9) / 10].endsWith(QStringLiteral(" %1、科%1").arg(listed)));
     EXPECT_EQ(visibleOptions(window, 1), listed);
     EXPECT_EQ(window.option(1, listed - 1)->text(), QString::number(listed));
-    EXPECT_EQ(window.rowPicture(1)->height(), hestova::forms::Twips::toPixels(listed > 15 ? 680 : 375));
+    EXPECT_EQ(window.rowPicture(1)->height(), hestova::pixelsFromTwips(listed > 15 ? 680 : 375));
 
     if (count > 30) {
         ASSERT_EQ(boxes->boxes().size(), 1);
@@ -57,10 +57,10 @@ TEST_P(DepartmentRows, QuestionOneListsTheDepartmentsTenToALineWithOneButtonEach
     // The last department's button stores its number; going back to page 1 restores the strip.
     tick(window, 1, listed);
     clickNext(window);
-    EXPECT_EQ(window.rowPicture(1)->height(), hestova::forms::Twips::toPixels(375));
+    EXPECT_EQ(window.rowPicture(1)->height(), hestova::pixelsFromTwips(375));
     clickPrevious(window);
     EXPECT_EQ(shownTick(window, 1), listed);
-    EXPECT_EQ(window.rowPicture(1)->height(), hestova::forms::Twips::toPixels(listed > 15 ? 680 : 375));
+    EXPECT_EQ(window.rowPicture(1)->height(), hestova::pixelsFromTwips(listed > 15 ? 680 : 375));
     fillUpToLastPage(window);
     boxes->answerNext(hestova::forms::vbNo);
     clickNext(window);

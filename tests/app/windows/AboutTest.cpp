@@ -42,9 +42,9 @@ TEST_F(AboutBox, LoadDisablesTheMainWindowAndShowsOnlyTheCloseButton)
     EXPECT_FALSE(hestova::controls::Picture::hasImage(titleBar.get("ImageMinN")));
     EXPECT_TRUE(hestova::controls::Picture::hasImage(titleBar.get("ImageCloseN")));
 
-    const int titleBarPixels = Twips::toPixels(280);
-    EXPECT_EQ(about.controlWidget(QStringLiteral("command2"))->y(), Twips::toPixels(1920) + titleBarPixels);
-    EXPECT_EQ(about.Picture1().y(), Twips::toPixels(120) + titleBarPixels);
+    const int titleBarPixels = hestova::pixelsFromTwips(280);
+    EXPECT_EQ(about.controlWidget(QStringLiteral("command2"))->y(), hestova::pixelsFromTwips(1920) + titleBarPixels);
+    EXPECT_EQ(about.Picture1().y(), hestova::pixelsFromTwips(120) + titleBarPixels);
     // The labels keep their places inside the picture box.
     EXPECT_EQ(about.Label3().parentWidget(), &about.Picture1());
     EXPECT_EQ(Twips::top(&about.Label3()), 1260);

@@ -37,18 +37,18 @@ TEST_F(MainWindow, LoadMovesOnlyTheFourButtonsBelowTheTitleBar)
 {
     Mainform &mainform = shownMainform();
     ASSERT_TRUE(boxes.boxes().isEmpty()) << boxes.last().text.toStdString();
-    const int titleBar = Twips::toPixels(280);
+    const int titleBar = hestova::pixelsFromTwips(280);
     const int lefts[] = {120, 1800, 3480, 5160};
     for (int i = 0; i < 4; ++i) {
         QWidget *button = mainform.controlWidget(QStringLiteral("qeTobrel%1").arg(i + 1));
-        EXPECT_EQ(button->y(), Twips::toPixels(120) + titleBar) << i;
+        EXPECT_EQ(button->y(), hestova::pixelsFromTwips(120) + titleBar) << i;
         EXPECT_EQ(Twips::left(button), lefts[i]);
     }
     EXPECT_EQ(Twips::top(mainform.controlWidget(QStringLiteral("Label1"))), 2160);
     EXPECT_EQ(Twips::top(mainform.controlWidget(QStringLiteral("Label4"))), 5895);
     auto *line1 = qobject_cast<hestova::host::LineControl *>(mainform.controlWidget(QStringLiteral("Line1")));
     ASSERT_NE(line1, nullptr);
-    EXPECT_EQ(line1->startPixel(), QPoint(Twips::toPixels(2160), Twips::toPixels(1920)));
+    EXPECT_EQ(line1->startPixel(), QPoint(hestova::pixelsFromTwips(2160), hestova::pixelsFromTwips(1920)));
     EXPECT_EQ(mainform.UCtitlebar1().get("Caption").toString(), QStringLiteral("Hestova"));
     EXPECT_EQ(hestova::controls::Picture::kind(mainform.UCtitlebar1().get("ImageTitleN")),
               hestova::controls::Picture::Kind::Icon);
@@ -112,7 +112,7 @@ TEST_F(MainWindow, EachButtonPopsItsMenuUpUnderItself)
         EXPECT_EQ(menus.last().menuName, menusOf[i]);
         QWidget *widget = mainform.controlWidget(button);
         const QPoint expected = mainform.client()->mapToGlobal(
-            QPoint(Twips::toPixels(Twips::left(widget) - 30), Twips::toPixels(Twips::top(widget) + Twips::height(widget))));
+            QPoint(hestova::pixelsFromTwips(Twips::left(widget) - 30), hestova::pixelsFromTwips(Twips::top(widget) + Twips::height(widget))));
         EXPECT_EQ(menus.last().position, expected);
     }
     EXPECT_TRUE(Forms::isLoaded<Mainform>());

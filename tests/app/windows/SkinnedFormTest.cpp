@@ -99,12 +99,12 @@ TEST_F(SkinnedWindow, LoadPlacesTheTitleBarAndMovesOnlyTheListedControls)
     EXPECT_EQ(titleBar.get("BackColor").toUInt(), 0x8080FFu);
     EXPECT_EQ(titleBar.get("Width").toInt(), window.ScaleWidth());
     EXPECT_EQ(titleBar.get("Caption").toString(), QStringLiteral("皮肤窗口"));
-    const int titleBarPixels = Twips::toPixels(280);
+    const int titleBarPixels = pixelsFromTwips(280);
     EXPECT_EQ(window.controlWidget(QStringLiteral("UCtitlebar1"))->height(), titleBarPixels);
 
     // 280 twips lower: the title bar's height in whole pixels.
-    EXPECT_EQ(window.controlWidget(QStringLiteral("qeTobrel1"))->y(), Twips::toPixels(120) + titleBarPixels);
-    EXPECT_EQ(window.controlWidget(QStringLiteral("qeTobrel2"))->y(), Twips::toPixels(120) + titleBarPixels);
+    EXPECT_EQ(window.controlWidget(QStringLiteral("qeTobrel1"))->y(), pixelsFromTwips(120) + titleBarPixels);
+    EXPECT_EQ(window.controlWidget(QStringLiteral("qeTobrel2"))->y(), pixelsFromTwips(120) + titleBarPixels);
     EXPECT_EQ(topOf(window, QStringLiteral("Label1")), 1500);
     EXPECT_EQ(topOf(window, QStringLiteral("UCQuillon1")), 2490);
 
@@ -147,7 +147,7 @@ TEST_F(SkinnedWindow, MissingSkinPictureIsReportedOnceAndTheWindowStillOpens)
     EXPECT_FALSE(controls::Picture::hasImage(window.UCtitlebar1().get("ImageCloseN")));
     EXPECT_TRUE(controls::Picture::hasImage(window.UCtitlebar1().get("ImageCloseD")));
     // The rest of the load still ran.
-    EXPECT_EQ(window.controlWidget(QStringLiteral("qeTobrel1"))->y(), Twips::toPixels(120) + Twips::toPixels(280));
+    EXPECT_EQ(window.controlWidget(QStringLiteral("qeTobrel1"))->y(), pixelsFromTwips(120) + pixelsFromTwips(280));
 }
 
 TEST_F(SkinnedWindow, AboutOrderShowsOnlyTheCloseButton)
@@ -164,7 +164,7 @@ TEST_F(SkinnedWindow, AboutOrderShowsOnlyTheCloseButton)
     EXPECT_FALSE(controls::Picture::hasImage(titleBar.get("ImageMinN")));
     EXPECT_FALSE(controls::Picture::hasImage(titleBar.get("ImageMaxN")));
     EXPECT_EQ(titleBar.get("Top").toInt(), 0);
-    EXPECT_EQ(window.controlWidget(QStringLiteral("qeTobrel1"))->y(), Twips::toPixels(120) + Twips::toPixels(280));
+    EXPECT_EQ(window.controlWidget(QStringLiteral("qeTobrel1"))->y(), pixelsFromTwips(120) + pixelsFromTwips(280));
 }
 
 TEST_F(SkinnedWindow, ResizeStretchesTheTitleBar)
@@ -188,7 +188,7 @@ TEST_F(SkinnedWindow, ButtonPopsItsMenuUpUnderItselfAndTheChosenItemRuns)
     EXPECT_EQ(menus.last().menuName, QStringLiteral("tools"));
     EXPECT_EQ(menus.last().items, (QStringList{QStringLiteral("first"), QStringLiteral("inert")}));
     const QPoint expected = window.client()->mapToGlobal(
-        QPoint(Twips::toPixels(Twips::left(button) - 30), Twips::toPixels(Twips::top(button) + Twips::height(button))));
+        QPoint(pixelsFromTwips(Twips::left(button) - 30), pixelsFromTwips(Twips::top(button) + Twips::height(button))));
     EXPECT_EQ(menus.last().position, expected);
     EXPECT_EQ(window.firstChosen, 1);
     EXPECT_TRUE(boxes.boxes().isEmpty());

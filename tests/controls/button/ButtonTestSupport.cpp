@@ -8,9 +8,9 @@
 
 namespace buttontest {
 
-QColor plain(hestova::controls::OleColor value)
+QColor plain(hestova::OleColor value)
 {
-    return hestova::controls::toQColor(value, false);
+    return hestova::toQColor(value, false);
 }
 
 QImage shown(QWidget *control)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/OleColor.h"
+#include "screen/OleColor.h"
 
 #include <QColor>
 #include <QEvent>
@@ -13,7 +13,7 @@ class QObject;
 namespace buttontest {
 
 // 0x00BBGGRR as the button paints it.
-QColor plain(hestova::controls::OleColor value);
+QColor plain(hestova::OleColor value);
 
 // What the control shows now.
 QImage shown(QWidget *control);

@@ -20,8 +20,8 @@ using namespace buttontest;
 
 namespace {
 
-constexpr controls::OleColor Red = 0x0000FF, Green = 0x00FF00, Yellow = 0x00FFFF, Cyan = 0xFFFF00;
-constexpr controls::OleColor Magenta = 0xFF00FF, Grey = 0x404040;
+constexpr OleColor Red = 0x0000FF, Green = 0x00FF00, Yellow = 0x00FFFF, Cyan = 0xFFFF00;
+constexpr OleColor Magenta = 0xFF00FF, Grey = 0x404040;
 
 class PluginButtonTest : public ::testing::Test {
 protected:

@@ -3,9 +3,9 @@
 #include "ButtonTestSupport.h"
 
 #include "button/QeTobrel.h"
-#include "common/OleColor.h"
 #include "common/Picture.h"
 #include "common/PropertyBag.h"
+#include "screen/OleColor.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -19,13 +19,13 @@ using buttontest::plain;
 
 namespace {
 
-constexpr controls::OleColor Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000;
-constexpr controls::OleColor Yellow = 0x00FFFF, Cyan = 0xFFFF00, Magenta = 0xFF00FF;
-constexpr controls::OleColor Grey = 0x404040, Orange = 0x0080FF, Purple = 0x800080;
+constexpr OleColor Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000;
+constexpr OleColor Yellow = 0x00FFFF, Cyan = 0xFFFF00, Magenta = 0xFF00FF;
+constexpr OleColor Grey = 0x404040, Orange = 0x0080FF, Purple = 0x800080;
 
 QColor tableColor(int index)
 {
-    return controls::toQColor(controls::systemColor(index));
+    return toQColor(systemColor(index));
 }
 
 // A 100 x 25 button, picture area left (30 pixels), each area in its own colour per look.
@@ -68,7 +68,7 @@ TEST_F(LookTest, EachLookFillsPictureAndTextAreasWithItsColours)
 {
     struct Case {
         int status;
-        controls::OleColor picture, text;
+        OleColor picture, text;
     };
     for (const Case &c : {Case{0, Red, Green}, Case{1, Yellow, Cyan}, Case{2, Magenta, Grey}, Case{3, Red, Green}}) {
         const QImage image = look(c.status, 0);
@@ -101,8 +101,8 @@ TEST_F(LookTest, FlatFrameIsOnePixelAroundTheWholeButton)
 
 TEST_F(LookTest, RaisedAndSunkenEdgesAroundTheWholeButton)
 {
-    const QColor highlight = tableColor(controls::SystemColor::ButtonHighlight);
-    const QColor darkShadow = tableColor(controls::SystemColor::DarkShadow3D);
+    const QColor highlight = tableColor(SystemColor::ButtonHighlight);
+    const QColor darkShadow = tableColor(SystemColor::DarkShadow3D);
     QImage image = look(0, 2);
     EXPECT_EQ(image.pixelColor(0, 0), highlight);
     EXPECT_EQ(image.pixelColor(50, 0), highlight);
@@ -121,8 +121,8 @@ TEST_F(LookTest, RaisedAndSunkenEdgesAroundTheWholeButton)
 
 TEST_F(LookTest, CombinedStylesFrameTheTextAreaAndEdgeThePictureArea)
 {
-    const QColor highlight = tableColor(controls::SystemColor::ButtonHighlight);
-    const QColor darkShadow = tableColor(controls::SystemColor::DarkShadow3D);
+    const QColor highlight = tableColor(SystemColor::ButtonHighlight);
+    const QColor darkShadow = tableColor(SystemColor::DarkShadow3D);
     QImage image = look(0, 4);
     EXPECT_EQ(image.pixelColor(30, 0), plain(Blue));
     EXPECT_EQ(image.pixelColor(30, 12), plain(Blue));
@@ -216,8 +216,8 @@ TEST_F(LookTest, DisabledDrawsNormalColoursAndTheEmbossedPictureLifted)
     button->setImage(buttontest::solidBitmap(16, 16, QColor(0, 0, 200)));
     button->setButtonEnabled(false);
     const QImage image = button->surface();
-    const QColor highlight = tableColor(controls::SystemColor::ButtonHighlight);
-    const QColor shadow = tableColor(controls::SystemColor::ButtonShadow);
+    const QColor highlight = tableColor(SystemColor::ButtonHighlight);
+    const QColor shadow = tableColor(SystemColor::ButtonShadow);
     EXPECT_EQ(image.pixelColor(6, 3), shadow);
     EXPECT_EQ(image.pixelColor(21, 18), shadow);
     EXPECT_EQ(image.pixelColor(22, 19), highlight);
@@ -269,7 +269,7 @@ TEST_F(LookTest, TransparentPartsOfAnIconCastNoShadowAndAreNotEmbossed)
 
     button->setButtonEnabled(false);
     image = button->surface();
-    EXPECT_EQ(image.pixelColor(4, 1), tableColor(controls::SystemColor::ButtonShadow));
-    EXPECT_EQ(image.pixelColor(14, 11), tableColor(controls::SystemColor::ButtonHighlight));
+    EXPECT_EQ(image.pixelColor(4, 1), tableColor(SystemColor::ButtonShadow));
+    EXPECT_EQ(image.pixelColor(14, 11), tableColor(SystemColor::ButtonHighlight));
     EXPECT_EQ(image.pixelColor(20, 17), plain(Red));
 }

@@ -2,11 +2,11 @@
 #include "common/ControlLoader.h"
 #include "common/EdgeDrawing.h"
 #include "common/LateBound.h"
-#include "common/OleColor.h"
 #include "common/Picture.h"
 #include "common/PropertyBag.h"
-#include "common/Twips.h"
 #include "core/AppError.h"
+#include "screen/OleColor.h"
+#include "screen/Twips.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+using namespace hestova;
 using namespace hestova::controls;
 
 namespace {

@@ -6,8 +6,8 @@
 #include "menu/MenuEngines.h"
 #include "menu/UCQuillon.h"
 
-#include "common/OleColor.h"
 #include "core/AppError.h"
+#include "screen/OleColor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -18,8 +18,8 @@
 
 using namespace hestova::quillon;
 using namespace menutest;
-using hestova::controls::SystemMetric::MenuHeight;
-using hestova::controls::systemMetric;
+using hestova::SystemMetric::MenuHeight;
+using hestova::systemMetric;
 
 namespace {
 
@@ -89,7 +89,7 @@ TEST_F(MenuEngine, MeasuresItemsByTheFormulas)
     const QFontMetrics metrics(host.menu->font());
     const int textWidth = metrics.boundingRect(QRect(), Qt::TextSingleLine | Qt::TextShowMnemonic,
                                                QStringLiteral("病人满意度调查 Ctrl+A")).width();
-    const int checkWidth = systemMetric(hestova::controls::SystemMetric::MenuCheckWidth);
+    const int checkWidth = systemMetric(hestova::SystemMetric::MenuCheckWidth);
     EXPECT_EQ(mis.itemWidth, 2 * 20 + textWidth + 5 - (checkWidth - 1));
     EXPECT_EQ(mis.itemHeight, 24);
 
@@ -128,10 +128,10 @@ TEST_F(MenuEngine, DrawsColumnsSeparatorIconsAndGrayedText)
     // Separator: both columns, one etched line (shadow over highlight) at the middle.
     const QRect sep = host.menu->actionGeometry(host.separator);
     const int middle = sep.top() + sep.height() / 2;
-    using hestova::controls::SystemColor::ButtonHighlight;
-    using hestova::controls::SystemColor::ButtonShadow;
-    EXPECT_EQ(pixel(shot, sep.left() + 40, middle), bgr(hestova::controls::systemColor(ButtonShadow)));
-    EXPECT_EQ(pixel(shot, sep.left() + 40, middle + 1), bgr(hestova::controls::systemColor(ButtonHighlight)));
+    using hestova::SystemColor::ButtonHighlight;
+    using hestova::SystemColor::ButtonShadow;
+    EXPECT_EQ(pixel(shot, sep.left() + 40, middle), bgr(hestova::systemColor(ButtonShadow)));
+    EXPECT_EQ(pixel(shot, sep.left() + 40, middle + 1), bgr(hestova::systemColor(ButtonHighlight)));
     EXPECT_EQ(pixel(shot, sep.left() + 1, sep.top()), bgr(0xB36666));
 
     // Grayed item: text in &H808080, no normal ColorFore text; its icon embossed, not in colour.
@@ -194,7 +194,7 @@ TEST_F(MenuEngine, HighlightFillsAndBordersPerStyle)
         }
         }
         const QColor edge = pixel(shot, midX, hr.top());
-        using namespace hestova::controls;
+        using namespace hestova;
         switch (c.border) {
         case 0:
             EXPECT_EQ(edge, start);  // the fill reaches the edge (styles 0 and 3 start there)
@@ -490,7 +490,7 @@ TEST_F(MenuEngine, MenuBarDrawsInTheMenuColourAndPressedInColorLeft)
     ASSERT_FALSE(item.isEmpty());
     EXPECT_EQ(item.height(), 24);
     EXPECT_EQ(pixel(normal, item.left() + 1, item.top() + 1),
-              bgr(hestova::controls::systemColor(hestova::controls::SystemColor::Menu)));
+              bgr(hestova::systemColor(hestova::SystemColor::Menu)));
     bar->setActiveAction(file->menuAction());
     QApplication::processEvents();
     const QImage pressed = bar->grab().toImage();

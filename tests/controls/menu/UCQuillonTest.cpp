@@ -99,6 +99,45 @@ TEST(UCQuillonLibrary, CreatedByProgIdAndDrivenByMemberNames)
     delete page;
 }
 
+TEST(UCQuillonLibrary, EveryDescribedPropertyCarriesItsTextAndThePageShowsIt)
+{
+    const QList<QPair<QByteArray, QString>> described = {
+        {"SelIcon", "复选菜单的图标"},
+        {"SetFont", "菜单文字是否应用窗体的字体"},
+        {"Colorjb", ""},
+        {"ColorShadow", "图标阴影颜色"},
+        {"ColSytleSel", "选中时颜色填充样式"},
+        {"BorderSytleSel", "选中时边框样式"},
+        {"BorderColor", "选中时边框颜色"},
+        {"ColorForeSel", "选中时字体颜色"},
+        {"ColorFore", "字体颜色"},
+        {"ColorRightSel", "文字部分选中时的背景颜色"},
+        {"ColorRight", "文字部分的背景颜色"},
+        {"ColorLeftSel", "图标部分选中时的背景颜色"},
+        {"ColorLeft", "图标部分的背景颜色"},
+        {"ItemHeight", "菜单项高度，大于BitmapWidth"},
+        {"BitmapWidth", "图标大小"},
+    };
+    TempAppFolder folder;
+    folder.copyControls();
+    controls::ControlLoader loader(folder.file(QStringLiteral("controls")));
+    std::unique_ptr<QWidget> widget(loader.createControl(QStringLiteral("Quillon.UCQuillon")));
+    controls::LateBound control(widget.get());
+    for (const auto &[member, text] : described)
+        EXPECT_EQ(control.description(member), text) << member.constData();
+
+    std::unique_ptr<QWidget> page(loader.createPropertyPage(QStringLiteral("PropertyPagemenu")));
+    const QList<QPair<QString, QByteArray>> fields = {
+        {"txtColSytleSel", "ColSytleSel"}, {"txtBorderSytleSel", "BorderSytleSel"}, {"chkSetFont", "SetFont"},
+        {"txtItemHeight", "ItemHeight"},   {"txtBitmapWidth", "BitmapWidth"},
+    };
+    for (const auto &[field, member] : fields) {
+        const QWidget *shown = page->findChild<QWidget *>(field);
+        ASSERT_NE(shown, nullptr) << field.toStdString();
+        EXPECT_EQ(shown->toolTip(), control.description(member)) << field.toStdString();
+    }
+}
+
 TEST(UCQuillonControl, ConvertTakesANativeWindowIdToo)
 {
     HostWindow host;

@@ -52,6 +52,52 @@ TEST(BrantleLibrary, IsListedFromMetadataAndCreatedByProgId)
     ASSERT_NE(qobject_cast<PropertyPageInterface *>(page), nullptr);
 }
 
+TEST(BrantleLibrary, EveryDescribedPropertyCarriesItsTextAndThePageShowsIt)
+{
+    const QList<QPair<QByteArray, QString>> described = {
+        {"BackColor", "返回/设置对象中文本和图形的背景色。"},
+        {"ImageTitleN", "标题图标"},
+        {"ImageTitleF", "鼠标移动到标题图标上时的图片"},
+        {"ImageTitleD", "鼠标按下标题图标时的图片"},
+        {"ImageMaxN", "最大化按扭图片"},
+        {"ImageMaxF", "鼠标移动到最大化按扭时的图片"},
+        {"ImageMaxD", "鼠标按下最大化按扭时的图片"},
+        {"ImageRestoreN", "还原按扭图片"},
+        {"ImageRestoreF", "鼠标移动到还原按扭时的图片"},
+        {"ImageRestoreD", "鼠标按下还原按扭时的图片"},
+        {"ImageMinN", "最小化按扭图片"},
+        {"ImageMinF", "鼠标移动到最小化按扭时的图片"},
+        {"ImageMinD", "鼠标按下最小化按扭时的图片"},
+        {"ImageCloseN", "关闭按扭图片"},
+        {"ImageCloseF", "鼠标移动到关闭按扭时的图片"},
+        {"ImageCloseD", "鼠标按下关闭按扭时的图片"},
+        {"Btnsize", "标题栏图标的大小"},
+        {"bMin", "是否存在最小化按扭"},
+        {"bMax", "是否存在最大化按扭"},
+        {"Caption", "标题栏的文字"},
+        {"BGpic", "标题栏的背景图片"},
+        {"Font", "返回一个 Font 对象。"},
+        {"ForeColor", "返回/设置对象中文本和图形的前景色。"},
+        {"frm", ""},
+        {"bClose", "是否存在关闭按扭"},
+    };
+    LoadedBar loaded;
+    LateBound bar(loaded.bar);
+    for (const auto &[member, text] : described)
+        EXPECT_EQ(bar.description(member), text) << member.constData();
+
+    std::unique_ptr<QWidget> page(loaded.loader->createPropertyPage(QStringLiteral("PropertyPageqe")));
+    const QList<QPair<QString, QByteArray>> fields = {
+        {"txtBtnsize", "Btnsize"}, {"txtCaption", "Caption"}, {"chkbMin", "bMin"},
+        {"chkbMax", "bMax"}, {"chkbClose", "bClose"},
+    };
+    for (const auto &[field, member] : fields) {
+        const QWidget *widget = page->findChild<QWidget *>(field);
+        ASSERT_NE(widget, nullptr) << field.toStdString();
+        EXPECT_EQ(widget->toolTip(), bar.description(member)) << field.toStdString();
+    }
+}
+
 TEST(BrantleLibrary, SettersAnnounceEachChangeByName)
 {
     LoadedBar loaded;

@@ -1,6 +1,6 @@
 #include "TestHostWindow.h"
 
-#include "common/Twips.h"
+#include "screen/Twips.h"
 
 #include <QVariant>
 
@@ -44,12 +44,12 @@ void TestHostWindow::setWindowStateValue(int state)
 
 int TestHostWindow::scaleWidth() const
 {
-    return hestova::controls::twipsFromPixels(m_client->width());
+    return hestova::twipsFromPixels(m_client->width());
 }
 
 int TestHostWindow::scaleHeight() const
 {
-    return hestova::controls::twipsFromPixels(m_client->height());
+    return hestova::twipsFromPixels(m_client->height());
 }
 
 void TestHostWindow::Unload()

@@ -1,7 +1,7 @@
 #include "forms/FormDefinition.h"
 
 #include "core/AppError.h"
-#include "forms/OleColor.h"
+#include "screen/OleColor.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -119,11 +119,11 @@ TEST(FormDefinitionApplying, APlainControlGetsItsDesignedValues)
 
 TEST(OleColors, BgrValuesSystemColoursAndTheirTexts)
 {
-    EXPECT_EQ(fromOleColor(0xB08000), QColor(0x00, 0x80, 0xB0));
-    EXPECT_EQ(fromOleColor(0x80000005), QColor(255, 255, 255));  // the window colour of the shared table
-    EXPECT_EQ(parseOleColor(QStringLiteral("&H80000005&")), 0x80000005u);
-    EXPECT_FALSE(parseOleColor(QStringLiteral("&H1FFFFFFFF")).has_value());
-    EXPECT_FALSE(parseOleColor(QStringLiteral("blue")).has_value());
+    EXPECT_EQ(hestova::toQColor(0xB08000), QColor(0x00, 0x80, 0xB0));
+    EXPECT_EQ(hestova::toQColor(0x80000005), QColor(255, 255, 255));  // the window colour of the shared table
+    EXPECT_EQ(hestova::parseOleColor(QStringLiteral("&H80000005&")), 0x80000005u);
+    EXPECT_FALSE(hestova::parseOleColor(QStringLiteral("&H1FFFFFFFF")).has_value());
+    EXPECT_FALSE(hestova::parseOleColor(QStringLiteral("blue")).has_value());
 }
 
 }  // namespace

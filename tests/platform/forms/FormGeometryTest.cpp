@@ -49,9 +49,9 @@ protected:
 
 TEST(Twips, PixelsAreFifteenTwipsRoundedHalfToEven)
 {
-    EXPECT_EQ(Twips::toPixels(280), 19);    // 18.67
-    EXPECT_EQ(Twips::toPixels(337.5), 22);  // 22.5 -> even
-    EXPECT_EQ(Twips::toPixels(352.5), 24);  // 23.5 -> even
+    EXPECT_EQ(hestova::pixelsFromTwips(280), 19);    // 18.67
+    EXPECT_EQ(hestova::pixelsFromTwips(337.5), 22);  // 22.5 -> even
+    EXPECT_EQ(hestova::pixelsFromTwips(352.5), 24);  // 23.5 -> even
     QWidget parent;
     QWidget child(&parent);
     Twips::move(&child, 120, 1800, 1575, 465);

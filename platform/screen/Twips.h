@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-namespace hestova::controls {
+namespace hestova {
 
-// Lengths of the control libraries: twips, 15 to the pixel, in both directions.
+// Lengths of the windows and the control libraries: twips, 15 to the pixel, in both directions.
 constexpr int TwipsPerPixel = 15;
 
-// Nearest integer, halves to even (the rounding of the numbers the libraries convert).
+// Nearest integer, halves to even (the rounding of the numbers the program converts).
 inline long long roundHalfEven(double value)
 {
     return static_cast<long long>(std::nearbyint(value));  // default rounding mode: to nearest, ties to even
@@ -33,4 +33,4 @@ inline int twipsFromPixels(double pixels)
     return int(roundHalfEven(pixelsToTwips(pixels)));
 }
 
-}  // namespace hestova::controls
+}  // namespace hestova

@@ -1,4 +1,5 @@
 #include "Mmain.h"
+#include "ReportWindows.h"
 #include "forms/Fonts.h"
 #include "forms/Forms.h"
 #include "forms/Handler.h"
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     // Without the catalogue the "错误" box says so and the platform's texts stay English.
     hestova::forms::RunHandler(hestova::forms::installPlatformTranslations);
 
+    hestova::reports::registerReportWindows();
     Mmain::Main();
     if (hestova::forms::Forms::loadedCount() == 0)
         return 0;

@@ -1,8 +1,8 @@
-#include "common/OleColor.h"
+#include "screen/OleColor.h"
 
 #include <array>
 
-namespace hestova::controls {
+namespace hestova {
 
 namespace {
 
@@ -83,6 +83,26 @@ OleColor fromQColor(const QColor &color)
     return rgb(c.red(), c.green(), c.blue());
 }
 
+std::optional<OleColor> parseOleColor(const QString &text)
+{
+    QString digits = text.trimmed();
+    int base = 10;
+    if (digits.startsWith(QStringLiteral("&H"), Qt::CaseInsensitive)) {
+        digits = digits.mid(2);
+        if (digits.endsWith(QLatin1Char('&')))
+            digits.chop(1);
+        base = 16;
+    } else if (digits.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) {
+        digits = digits.mid(2);
+        base = 16;
+    }
+    bool ok = false;
+    const qulonglong value = digits.toULongLong(&ok, base);
+    if (!ok || digits.isEmpty() || value > 0xFFFFFFFFull)
+        return std::nullopt;
+    return OleColor(value);
+}
+
 OleColor systemColor(int index)
 {
     if (index < 0 || index >= SystemColor::Count)
@@ -99,4 +119,4 @@ int systemMetric(int index)
     return 0;
 }
 
-}  // namespace hestova::controls
+}  // namespace hestova

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 #include <QtGlobal>
+#include <optional>
 
-namespace hestova::controls {
+namespace hestova {
 
-// A colour as the control libraries store it: 0x00BBGGRR, or a system colour 0x800000nn (nn = index into
-// the system colour table).
+// A colour as the windows and the control libraries store it: 0x00BBGGRR, or a system colour 0x800000nn
+// (nn = index into the system colour table).
 using OleColor = quint32;
 
 constexpr bool isSystemColor(OleColor color)
@@ -23,6 +25,9 @@ constexpr OleColor rgb(int red, int green, int blue)
 // numbers): the low 24 bits are read as 0x00BBGGRR whatever the top bit says.
 QColor toQColor(OleColor color, bool translateSystemColor = true);
 OleColor fromQColor(const QColor &color);
+
+// Reads "&HB08000", "&H80000005&", "0xB08000" or decimal text; nothing for anything else.
+std::optional<OleColor> parseOleColor(const QString &text);
 
 // The fixed table of system colours (index as in a system colour value) and system metrics.
 namespace SystemColor {
@@ -50,4 +55,4 @@ constexpr int ScreenWidth = 0, ScreenHeight = 1, VScrollWidth = 2, HScrollHeight
 // The table's value of a system metric index (pixels); 0 for an index outside the table.
 int systemMetric(int index);
 
-}  // namespace hestova::controls
+}  // namespace hestova
