@@ -75,14 +75,13 @@ void writeEntries(const QByteArray &name, const QByteArray &driver, const DataSo
     // SQLWriteDSNToIni replaces an existing section of that name.
     if (!SQLWriteDSNToIni(name.constData(), driver.constData()))
         throw AppError(ErrorNumber::DataSource,
-                       QStringLiteral("Data source %1 could not be registered: %2")
-                           .arg(QString::fromLocal8Bit(name), takeInstallerError()));
+                       QStringLiteral("数据源 %1 未能注册：%2").arg(QString::fromLocal8Bit(name), takeInstallerError()));
     for (const auto &[key, value] : attributes) {
         if (!SQLWritePrivateProfileString(name.constData(), key.toLocal8Bit().constData(),
                                           value.toLocal8Bit().constData(), "ODBC.INI"))
             throw AppError(ErrorNumber::DataSource,
-                           QStringLiteral("Attribute %1 of data source %2 could not be written: %3")
-                               .arg(key, QString::fromLocal8Bit(name), takeInstallerError()));
+                           QStringLiteral("数据源 %1 的属性 %2 未能写入：%3")
+                               .arg(QString::fromLocal8Bit(name), key, takeInstallerError()));
     }
 }
 
@@ -94,7 +93,7 @@ void ensureUserFileExists()
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         throw AppError(ErrorNumber::DataSource,
-                       QStringLiteral("The user data source file %1 cannot be written: %2").arg(path, file.errorString()));
+                       QStringLiteral("用户数据源文件 %1 无法写入：%2").arg(path, file.errorString()));
 }
 
 // The installer can report success without having written the entries, so they are read back.
@@ -103,9 +102,7 @@ void verifyEntries(const QString &name, const DataSourceAttributes &attributes)
     for (const auto &[key, value] : attributes) {
         if (dataSourceAttribute(name, key) != value)
             throw AppError(ErrorNumber::DataSource,
-                           QStringLiteral("Data source %1 could not be registered: the user data source file "
-                                          "%2 was not written")
-                               .arg(name, userDataSourceFile()));
+                           QStringLiteral("数据源 %1 未能注册：用户数据源文件 %2 没有写入").arg(name, userDataSourceFile()));
     }
 }
 
