@@ -77,8 +77,26 @@ void Connection::Open(const QString &connectionString)
     if (isOpen())
         throw AppError(ErrorNumber::Connection, QStringLiteral("连接已经打开"));
     const QList<ConnectionEntry> entries = parseConnectionString(connectionString);
+    const QString odbcString = odbcConnectionString(entries);
     checkDatabaseFile(entries);
+    std::optional<AppError> notFound = connectDriver(odbcString);
+    if (!notFound)
+        return;
+    // The user file may have been rewritten by another copy of the program when the driver manager read it, or
+    // this copy's registration failed: the data source is registered again once. The driver manager keeps what it
+    // read for some seconds, so the second try names the registered driver itself.
+    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
+    const std::optional<QString> driver = dsn.isEmpty() ? std::nullopt : OdbcInstaller::registerAgain(dsn);
+    if (!driver)
+        throw *notFound;
+    checkDatabaseFile(entries);
+    notFound = connectDriver(QStringLiteral("DRIVER={%1};").arg(*driver) + odbcString);
+    if (notFound)
+        throw *notFound;
+}
 
+std::optional<AppError> Connection::connectDriver(const QString &odbcString)
+{
     SQLHENV environment = SQL_NULL_HENV;
     if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &environment)))
         throw AppError(ErrorNumber::Connection, QStringLiteral("无法创建 ODBC 环境"));
@@ -91,21 +109,25 @@ void Connection::Open(const QString &connectionString)
         throw error;
     }
 
-    const QByteArray odbcString = odbcConnectionString(entries).toUtf8();
+    const QByteArray odbcBytes = odbcString.toUtf8();
     SQLCHAR completed[1024] = {};
     SQLSMALLINT completedLength = 0;
     const SQLRETURN rc = SQLDriverConnect(connection, nullptr,
-                                          reinterpret_cast<SQLCHAR *>(const_cast<char *>(odbcString.constData())),
-                                          static_cast<SQLSMALLINT>(odbcString.size()), completed,
+                                          reinterpret_cast<SQLCHAR *>(const_cast<char *>(odbcBytes.constData())),
+                                          static_cast<SQLSMALLINT>(odbcBytes.size()), completed,
                                           sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
     if (!succeeded(rc)) {
-        const AppError error = diagnosticError(SQL_HANDLE_DBC, connection, ErrorNumber::Connection);
+        const Diagnostic diagnostic = firstDiagnostic(SQL_HANDLE_DBC, connection);
         SQLFreeHandle(SQL_HANDLE_DBC, connection);
         SQLFreeHandle(SQL_HANDLE_ENV, environment);
+        const AppError error = diagnosticError(diagnostic, ErrorNumber::Connection);
+        if (diagnostic.sqlState == QLatin1String("IM002"))  // data source name not found
+            return error;
         throw error;
     }
     m_environment = environment;
     m_connection = connection;
+    return std::nullopt;
 }
 
 void Connection::Close()

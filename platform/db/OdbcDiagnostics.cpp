@@ -1,10 +1,8 @@
 #include "db/OdbcDiagnostics.h"
 
-#include <QString>
-
 namespace hestova::db {
 
-AppError diagnosticError(SQLSMALLINT handleType, SQLHANDLE handle, int fallbackNumber)
+Diagnostic firstDiagnostic(SQLSMALLINT handleType, SQLHANDLE handle)
 {
     SQLCHAR state[SQL_SQLSTATE_SIZE + 1] = {};
     SQLINTEGER nativeError = 0;
@@ -13,11 +11,24 @@ AppError diagnosticError(SQLSMALLINT handleType, SQLHANDLE handle, int fallbackN
     const SQLRETURN rc = SQLGetDiagRec(handleType, handle, 1, state, &nativeError, message,
                                        static_cast<SQLSMALLINT>(sizeof message), &length);
     if (!succeeded(rc))
+        return Diagnostic();
+    return {QString::fromLatin1(reinterpret_cast<const char *>(state)), int(nativeError),
+            QString::fromUtf8(reinterpret_cast<const char *>(message)).trimmed()};
+}
+
+AppError diagnosticError(const Diagnostic &diagnostic, int fallbackNumber)
+{
+    if (diagnostic.sqlState.isEmpty())
         return AppError(fallbackNumber, QStringLiteral("ODBC 调用失败，没有诊断信息"));
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(message)).trimmed();
-    const QString sqlState = QString::fromLatin1(reinterpret_cast<const char *>(state));
-    const QString description = text.isEmpty() ? QStringLiteral("ODBC 错误（SQLSTATE %1）").arg(sqlState) : text;
-    return AppError(nativeError != 0 ? int(nativeError) : fallbackNumber, description);
+    const QString description = diagnostic.message.isEmpty()
+                                    ? QStringLiteral("ODBC 错误（SQLSTATE %1）").arg(diagnostic.sqlState)
+                                    : diagnostic.message;
+    return AppError(diagnostic.nativeError != 0 ? diagnostic.nativeError : fallbackNumber, description);
+}
+
+AppError diagnosticError(SQLSMALLINT handleType, SQLHANDLE handle, int fallbackNumber)
+{
+    return diagnosticError(firstDiagnostic(handleType, handle), fallbackNumber);
 }
 
 void checkResult(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, int fallbackNumber)
