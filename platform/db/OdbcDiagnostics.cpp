@@ -2,6 +2,18 @@
 
 namespace hestova::db {
 
+namespace {
+
+// SQLite's SQLITE_BUSY, which its ODBC driver passes on as the native number.
+constexpr int SqliteBusy = 5;
+
+bool isDatabaseBusy(const Diagnostic &diagnostic)
+{
+    return diagnostic.nativeError == SqliteBusy && diagnostic.message.startsWith(QLatin1String("[SQLite]"));
+}
+
+}  // namespace
+
 Diagnostic firstDiagnostic(SQLSMALLINT handleType, SQLHANDLE handle)
 {
     SQLCHAR state[SQL_SQLSTATE_SIZE + 1] = {};
@@ -20,6 +32,8 @@ AppError diagnosticError(const Diagnostic &diagnostic, int fallbackNumber)
 {
     if (diagnostic.sqlState.isEmpty())
         return AppError(fallbackNumber, QStringLiteral("ODBC 调用失败，没有诊断信息"));
+    if (isDatabaseBusy(diagnostic))
+        return AppError(ErrorNumber::DatabaseLocked, QStringLiteral("数据库正被另一个程序使用，请稍后再试"));
     const QString description = diagnostic.message.isEmpty()
                                     ? QStringLiteral("ODBC 错误（SQLSTATE %1）").arg(diagnostic.sqlState)
                                     : diagnostic.message;

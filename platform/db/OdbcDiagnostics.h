@@ -22,6 +22,7 @@ struct Diagnostic {
 Diagnostic firstDiagnostic(SQLSMALLINT handleType, SQLHANDLE handle);
 
 // The error of a diagnostic: the driver's native number (or fallbackNumber when it has none) and its message.
+// The driver's "database is locked", once its busy timeout has passed, becomes ErrorNumber::DatabaseLocked.
 AppError diagnosticError(const Diagnostic &diagnostic, int fallbackNumber);
 AppError diagnosticError(SQLSMALLINT handleType, SQLHANDLE handle, int fallbackNumber);
 

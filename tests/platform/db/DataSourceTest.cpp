@@ -92,6 +92,7 @@ TEST(DataSource, RegistrationWritesMyddcWithTheFoldersDatabase)
     EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "Database"), database);
     EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "NoCreat"), "1");
     EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "Driver"), "SQLite3");
+    EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "Timeout"), QString::number(SurveyBusyTimeoutMs));
 
     // Written to the temporary user file named by ODBCINI, nowhere else.
     const QString ini = readFile(folder.odbcIniPath());
@@ -149,7 +150,8 @@ TEST(DataSource, RegistrationLeavesAFileThatHoldsTheEntriesUntouched)
     TempAppFolder folder;
     const QString database = folder.file("myd.mdb");
     writeFile(folder.odbcIniPath(), OtherDataSources + "\n[myddc]\n; written at an earlier start\nDriver=SQLite3\n"
-                                        "Database = " + database.toLocal8Bit() + "\nNoCreat=1\nDescription=surveys\n");
+                                        "Database = " + database.toLocal8Bit() + "\nNoCreat=1\nTimeout=" +
+                                        QByteArray::number(SurveyBusyTimeoutMs) + "\nDescription=surveys\n");
     const QString before = readFile(folder.odbcIniPath());
 
     registerSurveyDataSource(database);
@@ -183,7 +185,8 @@ TEST(DataSource, CopiesStartingTogetherKeepTheFileWholeAndAllEndRegistered)
         EXPECT_EQ(sections, others) << "round " << round << ":\n" << readFile(folder.odbcIniPath()).toStdString();
         EXPECT_EQ(myddc, (QMap<QString, QString>{{"driver", "SQLite3"},
                                                  {"database", database},
-                                                 {"nocreat", "1"}}))
+                                                 {"nocreat", "1"},
+                                                 {"timeout", QString::number(SurveyBusyTimeoutMs)}}))
             << "round " << round;
         EXPECT_FALSE(QFile::exists(folder.odbcIniPath() + ".lock"));
     }
