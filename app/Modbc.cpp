@@ -12,7 +12,8 @@ void RegisterDsn()
     try {
         hestova::db::registerSurveyDataSource(hestova::AppFolder::file(QStringLiteral("\\myd.mdb")));
     } catch (const hestova::AppError &error) {
-        // Reported and not raised: the program starts anyway and the first connection fails with its own error.
+        // Reported and not raised: the program starts anyway, and a connection that does not find the data source
+        // registers it again.
         hestova::forms::ReportError(error);
     }
 }

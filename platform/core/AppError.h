@@ -26,6 +26,7 @@ namespace ErrorNumber {
 constexpr int DataSource = 3000;       // data source could not be registered
 constexpr int Connection = 3001;       // connection could not be opened
 constexpr int Statement = 3002;        // statement failed without a native number
+constexpr int DatabaseLocked = 3218;   // database in use by another program beyond the busy timeout
 constexpr int FieldMissing = 3265;     // field not found by name or position
 constexpr int NoCurrentRecord = 3021;  // recordset at EOF/BOF
 constexpr int FileMissing = 53;        // file not found

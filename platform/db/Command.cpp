@@ -8,7 +8,7 @@ namespace hestova::db {
 qint64 Command::Execute()
 {
     if (!ActiveConnection)
-        throw AppError(ErrorNumber::Connection, QStringLiteral("The command has no active connection"));
+        throw AppError(ErrorNumber::Connection, QStringLiteral("命令没有活动连接"));
     return ActiveConnection->Execute(CommandText, parameters);
 }
 

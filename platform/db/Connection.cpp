@@ -60,11 +60,9 @@ void checkDatabaseFile(const QList<ConnectionEntry> &entries)
         return;  // not a file data source, or not registered: the driver manager reports it
     const QFileInfo file(database);
     if (!file.exists())
-        throw AppError(ErrorNumber::Connection,
-                       QStringLiteral("The database file %1 of data source %2 does not exist").arg(database, dsn));
+        throw AppError(ErrorNumber::Connection, QStringLiteral("数据库文件未找到：%1（数据源 %2）").arg(database, dsn));
     if (!file.isFile() || !file.isReadable())
-        throw AppError(ErrorNumber::Connection,
-                       QStringLiteral("The database file %1 of data source %2 cannot be read").arg(database, dsn));
+        throw AppError(ErrorNumber::Connection, QStringLiteral("数据库文件无法读取：%1（数据源 %2）").arg(database, dsn));
 }
 
 }  // namespace
@@ -77,13 +75,31 @@ Connection::~Connection()
 void Connection::Open(const QString &connectionString)
 {
     if (isOpen())
-        throw AppError(ErrorNumber::Connection, QStringLiteral("The connection is already open"));
+        throw AppError(ErrorNumber::Connection, QStringLiteral("连接已经打开"));
     const QList<ConnectionEntry> entries = parseConnectionString(connectionString);
+    const QString odbcString = odbcConnectionString(entries);
     checkDatabaseFile(entries);
+    std::optional<AppError> notFound = connectDriver(odbcString);
+    if (!notFound)
+        return;
+    // The user file may have been rewritten by another copy of the program when the driver manager read it, or
+    // this copy's registration failed: the data source is registered again once. The driver manager keeps what it
+    // read for some seconds, so the second try names the registered driver itself.
+    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
+    const std::optional<QString> driver = dsn.isEmpty() ? std::nullopt : OdbcInstaller::registerAgain(dsn);
+    if (!driver)
+        throw *notFound;
+    checkDatabaseFile(entries);
+    notFound = connectDriver(QStringLiteral("DRIVER={%1};").arg(*driver) + odbcString);
+    if (notFound)
+        throw *notFound;
+}
 
+std::optional<AppError> Connection::connectDriver(const QString &odbcString)
+{
     SQLHENV environment = SQL_NULL_HENV;
     if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &environment)))
-        throw AppError(ErrorNumber::Connection, QStringLiteral("The ODBC environment could not be created"));
+        throw AppError(ErrorNumber::Connection, QStringLiteral("无法创建 ODBC 环境"));
     SQLSetEnvAttr(environment, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
 
     SQLHDBC connection = SQL_NULL_HDBC;
@@ -93,21 +109,25 @@ void Connection::Open(const QString &connectionString)
         throw error;
     }
 
-    const QByteArray odbcString = odbcConnectionString(entries).toUtf8();
+    const QByteArray odbcBytes = odbcString.toUtf8();
     SQLCHAR completed[1024] = {};
     SQLSMALLINT completedLength = 0;
     const SQLRETURN rc = SQLDriverConnect(connection, nullptr,
-                                          reinterpret_cast<SQLCHAR *>(const_cast<char *>(odbcString.constData())),
-                                          static_cast<SQLSMALLINT>(odbcString.size()), completed,
+                                          reinterpret_cast<SQLCHAR *>(const_cast<char *>(odbcBytes.constData())),
+                                          static_cast<SQLSMALLINT>(odbcBytes.size()), completed,
                                           sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
     if (!succeeded(rc)) {
-        const AppError error = diagnosticError(SQL_HANDLE_DBC, connection, ErrorNumber::Connection);
+        const Diagnostic diagnostic = firstDiagnostic(SQL_HANDLE_DBC, connection);
         SQLFreeHandle(SQL_HANDLE_DBC, connection);
         SQLFreeHandle(SQL_HANDLE_ENV, environment);
+        const AppError error = diagnosticError(diagnostic, ErrorNumber::Connection);
+        if (diagnostic.sqlState == QLatin1String("IM002"))  // data source name not found
+            return error;
         throw error;
     }
     m_environment = environment;
     m_connection = connection;
+    return std::nullopt;
 }
 
 void Connection::Close()
@@ -129,7 +149,7 @@ void Connection::Close()
 void *Connection::handle() const
 {
     if (!isOpen())
-        throw AppError(ErrorNumber::Connection, QStringLiteral("The connection is not open"));
+        throw AppError(ErrorNumber::Connection, QStringLiteral("连接没有打开"));
     return m_connection;
 }
 
@@ -137,7 +157,7 @@ void Connection::BeginTrans()
 {
     SQLHDBC connection = handle();
     if (m_inTransaction)
-        throw AppError(ErrorNumber::Statement, QStringLiteral("A transaction is already open on this connection"));
+        throw AppError(ErrorNumber::Statement, QStringLiteral("此连接上已有一个打开的事务"));
     const SQLRETURN rc = SQLSetConnectAttr(connection, SQL_ATTR_AUTOCOMMIT,
                                            reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), SQL_IS_UINTEGER);
     checkResult(rc, SQL_HANDLE_DBC, connection, ErrorNumber::Statement);
@@ -158,7 +178,7 @@ void Connection::endTransaction(short completionType)
 {
     SQLHDBC connection = handle();
     if (!m_inTransaction)
-        throw AppError(ErrorNumber::Statement, QStringLiteral("No transaction is open on this connection"));
+        throw AppError(ErrorNumber::Statement, QStringLiteral("此连接上没有打开的事务"));
     const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, connection, completionType);
     if (!succeeded(rc)) {
         const AppError error = diagnosticError(SQL_HANDLE_DBC, connection, ErrorNumber::Statement);

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/AppError.h"
+
 #include <QString>
 #include <QVariantList>
+
+#include <optional>
 
 namespace hestova::db {
 
@@ -16,7 +20,8 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     // Fails with ErrorNumber::Connection, and creates nothing, when the data source's database file is missing
-    // or unreadable.
+    // or unreadable. When the driver manager does not find the data source, one that this process registered is
+    // registered again and the connection tried once more.
     void Open(const QString &connectionString);
     void Close();
     bool isOpen() const { return m_connection != nullptr; }
@@ -34,6 +39,8 @@ public:
     void *handle() const;
 
 private:
+    // Connects with the driver-manager string; returns the error when the data source is not found, throws others.
+    std::optional<AppError> connectDriver(const QString &odbcString);
     void endTransaction(short completionType);
 
     void *m_environment = nullptr;

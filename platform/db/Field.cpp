@@ -18,14 +18,14 @@ QString Field::text() const
 double Field::number() const
 {
     if (isNull())
-        throw AppError(ErrorNumber::TypeMismatch, QStringLiteral("Field %1 is Null, not a number").arg(m_name));
+        throw AppError(ErrorNumber::TypeMismatch, QStringLiteral("字段 %1 为 Null，不是数字").arg(m_name));
     bool ok = false;
     const double result = m_value.metaType().id() == QMetaType::QString
                               ? QLocale::c().toDouble(m_value.toString().trimmed(), &ok)
                               : m_value.toDouble(&ok);
     if (!ok)
         throw AppError(ErrorNumber::TypeMismatch,
-                       QStringLiteral("Field %1 holds \"%2\", not a number").arg(m_name, m_value.toString()));
+                       QStringLiteral("字段 %1 的值“%2”不是数字").arg(m_name, m_value.toString()));
     return result;
 }
 

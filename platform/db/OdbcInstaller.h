@@ -4,6 +4,8 @@
 #include <QPair>
 #include <QString>
 
+#include <optional>
+
 namespace hestova::db {
 
 using DataSourceAttributes = QList<QPair<QString, QString>>;  // key, value in the order written
@@ -11,15 +13,21 @@ using DataSourceAttributes = QList<QPair<QString, QString>>;  // key, value in t
 // The ODBC installer, for user data sources. unixODBC keeps them in the file named by $ODBCINI when set.
 namespace OdbcInstaller {
 
-// Adds or replaces the user data source `name` for `driver` with the given attributes. Uses the driver's set-up
-// routine when it has one, else writes the entries itself. Throws AppError(ErrorNumber::DataSource, installer
-// message) when neither works.
+// Makes the user data source `name` use `driver` with the given attributes. Leaves the user file untouched when it
+// already holds them; otherwise writes them, under a lock file beside the user file, through the driver's set-up
+// routine when it has one, else key by key (other keys and data sources stay), and reads them back. Throws
+// AppError(ErrorNumber::DataSource, ...) when that fails.
 void registerUserDataSource(const QString &name, const QString &driver, const DataSourceAttributes &attributes);
 
-// The file that holds the user data sources: $ODBCINI when set, else ~/.odbc.ini (for messages).
+// Registers `name` again as this process last registered it into the current user file, writing the entries even
+// when the file holds them, and returns its driver; nullopt when this process never registered it.
+std::optional<QString> registerAgain(const QString &name);
+
+// The file that holds the user data sources: $ODBCINI when set, else ~/.odbc.ini.
 QString userDataSourceFile();
 
-// The attribute `key` of the data source `name` (user entries first, then system ones); empty when not set.
+// The attribute `key` of the data source `name` (user entries first, then system ones) as the installer, and so the
+// driver, sees it; empty when not set. The installer may answer from what it read a few seconds earlier.
 QString dataSourceAttribute(const QString &name, const QString &key);
 
 }  // namespace OdbcInstaller

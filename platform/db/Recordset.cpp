@@ -135,7 +135,7 @@ void Recordset::Close()
 void Recordset::checkOpen() const
 {
     if (!m_open)
-        throw AppError(ErrorNumber::NoCurrentRecord, QStringLiteral("The recordset is not open"));
+        throw AppError(ErrorNumber::NoCurrentRecord, QStringLiteral("记录集没有打开"));
 }
 
 int Recordset::RecordCount() const
@@ -159,7 +159,7 @@ void Recordset::MoveFirst()
 void Recordset::MoveNext()
 {
     if (Eof())
-        throw AppError(ErrorNumber::NoCurrentRecord, QStringLiteral("Either BOF or EOF is True: no current record"));
+        throw AppError(ErrorNumber::NoCurrentRecord, QStringLiteral("BOF 或 EOF 为真：没有当前记录"));
     ++m_position;
 }
 
@@ -178,7 +178,7 @@ QStringList Recordset::fieldNames() const
 const QVariantList &Recordset::currentRow() const
 {
     if (Eof())
-        throw AppError(ErrorNumber::NoCurrentRecord, QStringLiteral("Either BOF or EOF is True: no current record"));
+        throw AppError(ErrorNumber::NoCurrentRecord, QStringLiteral("BOF 或 EOF 为真：没有当前记录"));
     return m_rows.at(m_position);
 }
 
@@ -186,7 +186,7 @@ Field Recordset::Fields(int index) const
 {
     const QVariantList &row = currentRow();
     if (index < 0 || index >= m_names.size())
-        throw AppError(ErrorNumber::FieldMissing, QStringLiteral("No field at position %1").arg(index));
+        throw AppError(ErrorNumber::FieldMissing, QStringLiteral("位置 %1 没有字段").arg(index));
     return Field(m_names.at(index), row.at(index));
 }
 
@@ -197,7 +197,7 @@ Field Recordset::Fields(const QString &name) const
         if (m_names.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return Field(m_names.at(i), row.at(i));
     }
-    throw AppError(ErrorNumber::FieldMissing, QStringLiteral("No field named %1").arg(name));
+    throw AppError(ErrorNumber::FieldMissing, QStringLiteral("没有名为 %1 的字段").arg(name));
 }
 
 }  // namespace hestova::db

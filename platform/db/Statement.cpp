@@ -68,7 +68,7 @@ void Statement::execute(const QString &text, const QVariantList &parameters)
     SQLSMALLINT markers = 0;
     if (succeeded(SQLNumParams(m_handle, &markers)) && markers != parameters.size())
         throw AppError(ErrorNumber::InvalidArgument,
-                       QStringLiteral("The statement has %1 parameter markers but %2 values were given")
+                       QStringLiteral("语句有 %1 个参数标记，却给出了 %2 个值")
                            .arg(markers)
                            .arg(parameters.size()));
 

@@ -11,7 +11,8 @@ void registerSurveyDataSource(const QString &databaseFile)
     OdbcInstaller::registerUserDataSource(
         QString::fromLatin1(SurveyDataSourceName), QString::fromLatin1(SurveyDriver),
         {{QStringLiteral("Database"), QDir::toNativeSeparators(databaseFile)},
-         {QStringLiteral("NoCreat"), QStringLiteral("1")}});
+         {QStringLiteral("NoCreat"), QStringLiteral("1")},
+         {QStringLiteral("Timeout"), QString::number(SurveyBusyTimeoutMs)}});
 }
 
 }  // namespace hestova::db

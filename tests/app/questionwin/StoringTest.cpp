@@ -1,6 +1,9 @@
 #include "QuestionnaireWindowFixture.h"
 
+#include "core/AppError.h"
 #include "questionnaire/QuestionnaireTexts.h"
+
+#include <QElapsedTimer>
 
 namespace texts = hestova::questionnaire::QuestionnaireTexts;
 using hestova::forms::vbCritical;
@@ -122,6 +125,37 @@ TEST_P(EveryQuestionnaireWindow, RefusedInsertShowsTheErrorBoxAndKeepsTheAnswers
     boxes->answerNext(vbNo);
     clickNext(window);
     EXPECT_EQ(storedRows(table).size(), 1);
+}
+
+TEST_F(QuestionnaireWindowTest, DatabaseHeldByAnotherProgramRefusesTheFinishWithinTheLimitAndKeepsTheAnswers)
+{
+    QuestionnaireWindow &window = open(2);
+    fillUpToLastPage(window);
+    {
+        hestova::db::Connection otherProgram;
+        otherProgram.Open(QString::fromLatin1(hestova::db::SurveyConnectionString));
+        otherProgram.Execute(QStringLiteral("begin exclusive"));
+
+        QElapsedTimer clock;
+        clock.start();
+        clickNext(window);
+        EXPECT_LT(clock.elapsed(), 10000);
+        ASSERT_EQ(boxes->boxes().size(), 1);
+        EXPECT_EQ(boxes->last().title, QStringLiteral("错误"));
+        EXPECT_EQ(boxes->last().icon(), vbCritical);
+        EXPECT_EQ(boxes->last().text, QString::number(hestova::ErrorNumber::DatabaseLocked) +
+                                          QStringLiteral("：  数据库正被另一个程序使用，请稍后再试"));
+        ASSERT_TRUE(isOpen(2));
+        EXPECT_TRUE(window.model().isLastPage());
+        EXPECT_TRUE(window.model().allAnswered());
+        for (int row = 1; row <= window.model().rowCount(); ++row)
+            EXPECT_NE(shownTick(window, row), 0) << "row " << row;
+    }  // the other program ends and lets go of the database
+
+    boxes->answerNext(vbNo);
+    clickNext(window);
+    EXPECT_EQ(boxes->last().title, texts::continueTitle());
+    EXPECT_EQ(storedRows(QStringLiteral("yjdcxx")).size(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryQuestionnaireWindow, ::testing::Values(1, 2, 3));

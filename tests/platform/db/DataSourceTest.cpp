@@ -9,8 +9,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 using namespace hestova;
 using namespace hestova::db;
@@ -25,6 +30,57 @@ QString readFile(const QString &path)
     return QString::fromLocal8Bit(file.readAll());
 }
 
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+// Two data sources of other programs, as their owner keeps them.
+const QByteArray OtherDataSources = "; data sources of other programs\n"
+                                    "[archive]\nDriver = SQLite3\nDatabase=/srv/archive/archive.db\n"
+                                    "Description=Archive of last year\n\n"
+                                    "[ledger]\nDriver=PostgreSQL Unicode\nServername=db.example\nPort=5432\n"
+                                    "Database=ledger\n";
+
+// Section -> key (lower case) -> value, as the installer reads an ODBC file.
+using Sections = QMap<QString, QMap<QString, QString>>;
+
+Sections readSections(const QString &path)
+{
+    Sections sections;
+    QString section;
+    for (const QString &raw : readFile(path).split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith('[') && line.endsWith(']')) {
+            section = line.mid(1, line.size() - 2);
+            sections[section];
+        } else if (line.contains('=') && !line.startsWith(';') && !line.startsWith('#')) {
+            const qsizetype equals = line.indexOf('=');
+            sections[section][line.left(equals).trimmed().toLower()] = line.mid(equals + 1).trimmed();
+        } else if (!line.isEmpty() && !line.startsWith(';') && !line.startsWith('#')) {
+            sections[section][QStringLiteral("<garbage>")] += line;
+        }
+    }
+    return sections;
+}
+
+// Runs the helper that registers and connects as one starting copy of the program.
+std::unique_ptr<QProcess> startCopy(const QStringList &arguments)
+{
+    auto copy = std::make_unique<QProcess>();
+    copy->start(QStringLiteral(REGISTER_AND_CONNECT), arguments);
+    return copy;
+}
+
+void expectRegisteredAndConnected(QProcess &copy, int round)
+{
+    ASSERT_TRUE(copy.waitForFinished(120000)) << "round " << round;
+    EXPECT_EQ(copy.exitStatus(), QProcess::NormalExit) << "round " << round;
+    EXPECT_EQ(copy.exitCode(), 0) << "round " << round << ": " << copy.readAllStandardError().toStdString();
+}
+
 }  // namespace
 
 TEST(DataSource, RegistrationWritesMyddcWithTheFoldersDatabase)
@@ -36,6 +92,7 @@ TEST(DataSource, RegistrationWritesMyddcWithTheFoldersDatabase)
     EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "Database"), database);
     EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "NoCreat"), "1");
     EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "Driver"), "SQLite3");
+    EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "Timeout"), QString::number(SurveyBusyTimeoutMs));
 
     // Written to the temporary user file named by ODBCINI, nowhere else.
     const QString ini = readFile(folder.odbcIniPath());
@@ -86,4 +143,67 @@ TEST(DataSource, RegistrationThatCannotBeWrittenThrowsDataSourceError)
         EXPECT_EQ(error.number(), ErrorNumber::DataSource);
         EXPECT_FALSE(error.description().isEmpty());
     }
+}
+
+TEST(DataSource, RegistrationLeavesAFileThatHoldsTheEntriesUntouched)
+{
+    TempAppFolder folder;
+    const QString database = folder.file("myd.mdb");
+    writeFile(folder.odbcIniPath(), OtherDataSources + "\n[myddc]\n; written at an earlier start\nDriver=SQLite3\n"
+                                        "Database = " + database.toLocal8Bit() + "\nNoCreat=1\nTimeout=" +
+                                        QByteArray::number(SurveyBusyTimeoutMs) + "\nDescription=surveys\n");
+    const QString before = readFile(folder.odbcIniPath());
+
+    registerSurveyDataSource(database);
+    EXPECT_EQ(readFile(folder.odbcIniPath()), before);
+}
+
+TEST(DataSource, CopiesStartingTogetherKeepTheFileWholeAndAllEndRegistered)
+{
+    TempAppFolder folder;
+    writeFile(folder.odbcIniPath(), OtherDataSources);
+    const Sections others = readSections(folder.odbcIniPath());
+    QDir(folder.path()).mkpath("first");
+    QDir(folder.path()).mkpath("second");
+    const QStringList databases{folder.file("first/myd.mdb"), folder.file("second/myd.mdb")};
+    for (const QString &database : databases)
+        TestDatabase::createFile(database);
+
+    constexpr int Rounds = 12;
+    constexpr int Copies = 8;
+    for (int round = 0; round < Rounds; ++round) {
+        // Each round the copies start from the other folder, so every one of them finds the entries to write.
+        const QString database = databases[round % 2];
+        std::vector<std::unique_ptr<QProcess>> copies;
+        for (int copy = 0; copy < Copies; ++copy)
+            copies.push_back(startCopy({database}));
+        for (const auto &copy : copies)
+            expectRegisteredAndConnected(*copy, round);
+
+        Sections sections = readSections(folder.odbcIniPath());
+        const QMap<QString, QString> myddc = sections.take("myddc");
+        EXPECT_EQ(sections, others) << "round " << round << ":\n" << readFile(folder.odbcIniPath()).toStdString();
+        EXPECT_EQ(myddc, (QMap<QString, QString>{{"driver", "SQLite3"},
+                                                 {"database", database},
+                                                 {"nocreat", "1"},
+                                                 {"timeout", QString::number(SurveyBusyTimeoutMs)}}))
+            << "round " << round;
+        EXPECT_FALSE(QFile::exists(folder.odbcIniPath() + ".lock"));
+    }
+}
+
+TEST(DataSource, ConnectionRegistersAgainWhenTheEntriesVanished)
+{
+    TempAppFolder folder;
+    const QString database = folder.file("myd.mdb");
+    TestDatabase::createFile(database);
+    const QString othersOnly = folder.file("others.ini");
+    writeFile(othersOnly, OtherDataSources);
+
+    // The copy registers, another program then leaves the file without "myddc", and the copy connects.
+    const auto copy = startCopy({database, "--replace-user-file", othersOnly});
+    expectRegisteredAndConnected(*copy, 0);
+    Sections sections = readSections(folder.odbcIniPath());
+    EXPECT_EQ(sections.take("myddc").value("database"), database);
+    EXPECT_EQ(sections, readSections(othersOnly));
 }

@@ -1,0 +1,38 @@
+// Started by the data-source tests as one copy of the program would start: registers "myddc" over the database
+// given and opens a connection to it. With --replace-user-file, the user file is replaced by the given file
+// between the two, as another program might. Exit code 0 when the connection reads the survey table.
+#include "core/AppError.h"
+#include "db/Connection.h"
+#include "db/OdbcInstaller.h"
+#include "db/Recordset.h"
+#include "db/SurveyDataSource.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+using namespace hestova;
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 2 && !(arguments.size() == 4 && arguments[2] == QLatin1String("--replace-user-file")))
+        return 2;
+    try {
+        db::registerSurveyDataSource(arguments[1]);
+        if (arguments.size() == 4) {
+            const QString userFile = db::OdbcInstaller::userDataSourceFile();
+            if (!QFile::remove(userFile) || !QFile::copy(arguments[3], userFile))
+                return 2;
+        }
+        db::Connection connection;
+        connection.Open(QString::fromLatin1(db::SurveyConnectionString));
+        db::Recordset surveys;
+        surveys.Open(QStringLiteral("select * from mydjb"), connection);
+    } catch (const AppError &error) {
+        QTextStream(stderr) << error.boxText() << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
