@@ -3,10 +3,17 @@
 #include "core/AppError.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
+#include <QThread>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -17,24 +24,10 @@ namespace hestova::db::OdbcInstaller {
 
 namespace {
 
-// Writers of the user file wait this long for another copy of the program to finish its write.
-constexpr int UserFileLockWaitMs = 5000;
-
-// Selects user entries for the installer calls of one scope and restores the previous mode afterwards.
-class UserConfigMode {
-public:
-    UserConfigMode()
-    {
-        SQLGetConfigMode(&m_previous);
-        SQLSetConfigMode(ODBC_USER_DSN);
-    }
-    ~UserConfigMode() { SQLSetConfigMode(m_previous); }
-    UserConfigMode(const UserConfigMode &) = delete;
-    UserConfigMode &operator=(const UserConfigMode &) = delete;
-
-private:
-    UWORD m_previous = ODBC_BOTH_DSN;
-};
+// Writers of the user file wait this long for other copies of the program to finish their writes, trying again
+// at this interval (QLockFile's own wait doubles its pauses, so a long wait would try only a few times).
+constexpr int UserFileLockWaitMs = 10000;
+constexpr int UserFileLockRetryMs = 100;
 
 struct Registration {
     QString driver;
@@ -71,42 +64,22 @@ QString takeInstallerError()
     return first;
 }
 
-// "DSN=name\0key=value\0...\0\0" as SQLConfigDataSource expects it.
-QByteArray attributeList(const QString &name, const DataSourceAttributes &attributes)
-{
-    QByteArray list = "DSN=" + name.toLocal8Bit();
-    list.append('\0');
-    for (const auto &[key, value] : attributes) {
-        list.append(key.toLocal8Bit() + '=' + value.toLocal8Bit());
-        list.append('\0');
-    }
-    list.append('\0');
-    return list;
-}
-
-bool configureWithSetupRoutine(const QByteArray &driver, const QByteArray &attributes)
-{
-    if (SQLConfigDataSource(nullptr, ODBC_ADD_DSN, driver.constData(), attributes.constData()))
-        return true;
-    // The driver has no set-up routine (or it refused): the entries are written directly instead.
-    takeInstallerError();
-    return false;
-}
-
-// Each write makes the installer rewrite the whole file; keys of the section that are not written stay.
-void writeEntries(const QString &name, const DataSourceAttributes &entries)
+// Writes the entries into the ODBC file `file` by its path; other keys and sections stay. The installer rewrites
+// the whole file at each write.
+void writeEntries(const QString &file, const QString &name, const DataSourceAttributes &entries)
 {
     const QByteArray section = name.toLocal8Bit();
+    const QByteArray fileName = QFile::encodeName(file);
     for (const auto &[key, value] : entries) {
         if (!SQLWritePrivateProfileString(section.constData(), key.toLocal8Bit().constData(),
-                                          value.toLocal8Bit().constData(), "ODBC.INI"))
+                                          value.toLocal8Bit().constData(), fileName.constData()))
             throw AppError(ErrorNumber::DataSource,
                            QStringLiteral("数据源 %1 的属性 %2 未能写入：%3").arg(name, key, takeInstallerError()));
     }
 }
 
-// When the user file cannot be created the installer quietly writes the system file instead (or reports success
-// having written nothing), so the user file must exist before any installer call.
+// The driver manager falls back to the system file when the user file is missing, and the entries are written
+// into a copy of the user file, so it must exist first.
 void ensureUserFileExists()
 {
     const QString path = userDataSourceFile();
@@ -116,12 +89,12 @@ void ensureUserFileExists()
                        QStringLiteral("用户数据源文件 %1 无法写入：%2").arg(path, file.errorString()));
 }
 
-// The keys (lower case) and values of the first section `name` of the user file as it is on disk now, as the
-// installer parses it. The installer's own reads may come from what it read a few seconds earlier.
-QHash<QString, QString> userFileSection(const QString &name)
+// The keys (lower case) and values of the first section `name` of the ODBC file `path` as it is on disk now, as
+// the installer parses it. The installer's own reads may come from what it read a few seconds earlier.
+QHash<QString, QString> fileSection(const QString &path, const QString &name)
 {
     QHash<QString, QString> entries;
-    QFile file(userDataSourceFile());
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return entries;
     bool inSection = false;
@@ -144,14 +117,52 @@ QHash<QString, QString> userFileSection(const QString &name)
     return entries;
 }
 
-bool userFileHolds(const QString &name, const DataSourceAttributes &entries)
+bool fileHolds(const QString &path, const QString &name, const DataSourceAttributes &entries)
 {
-    const QHash<QString, QString> section = userFileSection(name);
+    const QHash<QString, QString> section = fileSection(path, name);
     for (const auto &[key, value] : entries) {
         if (section.value(key.toLower()) != value)
             return false;
     }
     return true;
+}
+
+bool lockWithin(QLockFile &lock, int waitMs)
+{
+    QDeadlineTimer deadline(waitMs);
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return false;
+        QThread::msleep(UserFileLockRetryMs);
+    }
+    return true;
+}
+
+// The installer rewrites a file in place, so a reader (the driver manager of a copy that is connecting) could
+// find it half written: the entries go into a copy beside the file, which then takes the file's place at once.
+// A user file that is a link is replaced at its target.
+void replaceWithEntries(const QString &path, const QString &name, const DataSourceAttributes &entries)
+{
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QString staged = target + QStringLiteral(".new");
+    const auto fail = [&](const QString &reason) {
+        QFile::remove(staged);
+        throw AppError(ErrorNumber::DataSource, QStringLiteral("数据源 %1 未能注册：%2").arg(name, reason));
+    };
+    QFile::remove(staged);  // left by a copy that ended while writing
+    if (!QFile::copy(target, staged))
+        fail(QStringLiteral("无法写入 %1").arg(staged));
+    try {
+        writeEntries(staged, name, entries);
+    } catch (const AppError &) {
+        QFile::remove(staged);
+        throw;
+    }
+    // The installer can report success without having written the entries, so they are read back.
+    if (!fileHolds(staged, name, entries))
+        fail(QStringLiteral("用户数据源文件 %1 没有写入").arg(staged));
+    if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) != 0)
+        fail(QStringLiteral("无法替换 %1：%2").arg(target, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 enum class Write { WhenDifferent, Always };
@@ -163,29 +174,22 @@ void registerEntries(const QString &name, const QString &driver, const DataSourc
     DataSourceAttributes entries{{QStringLiteral("Driver"), driver}};
     entries.append(attributes);
     ensureUserFileExists();
-    if (write == Write::WhenDifferent && userFileHolds(name, entries))
+    const QString path = userDataSourceFile();
+    if (write == Write::WhenDifferent && fileHolds(path, name, entries))
         return;
 
-    // The installer rewrites the whole file at every write: copies of the program write one at a time.
-    const QString path = userDataSourceFile();
+    // Copies of the program write one at a time.
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(UserFileLockWaitMs)) {
+    if (!lockWithin(lock, UserFileLockWaitMs)) {
         const QString reason = lock.error() == QLockFile::LockFailedError
                                    ? QStringLiteral("用户数据源文件 %1 正被另一个程序修改").arg(path)
                                    : QStringLiteral("无法创建锁文件 %1").arg(path + QStringLiteral(".lock"));
         throw AppError(ErrorNumber::DataSource, QStringLiteral("数据源 %1 未能注册：%2").arg(name, reason));
     }
     // Another copy may have written the same entries while this one waited.
-    if (write == Write::WhenDifferent && userFileHolds(name, entries))
+    if (write == Write::WhenDifferent && fileHolds(path, name, entries))
         return;
-
-    const UserConfigMode userMode;
-    if (!configureWithSetupRoutine(driver.toLocal8Bit(), attributeList(name, attributes)))
-        writeEntries(name, entries);
-    // The installer can report success without having written the entries, so they are read back.
-    if (!userFileHolds(name, entries))
-        throw AppError(ErrorNumber::DataSource,
-                       QStringLiteral("数据源 %1 未能注册：用户数据源文件 %2 没有写入").arg(name, path));
+    replaceWithEntries(path, name, entries);
 }
 
 }  // namespace

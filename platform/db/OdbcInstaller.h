@@ -14,8 +14,8 @@ using DataSourceAttributes = QList<QPair<QString, QString>>;  // key, value in t
 namespace OdbcInstaller {
 
 // Makes the user data source `name` use `driver` with the given attributes. Leaves the user file untouched when it
-// already holds them; otherwise writes them, under a lock file beside the user file, through the driver's set-up
-// routine when it has one, else key by key (other keys and data sources stay), and reads them back. Throws
+// already holds them; otherwise writes them, under a lock file beside the user file, key by key into a copy of the
+// file (other keys and data sources stay), reads them back and puts the copy in the file's place at once. Throws
 // AppError(ErrorNumber::DataSource, ...) when that fails.
 void registerUserDataSource(const QString &name, const QString &driver, const DataSourceAttributes &attributes);
 
