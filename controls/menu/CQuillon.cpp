@@ -48,10 +48,6 @@ QString keyOf(quint32 itemData)
     return QString::number(itemData);
 }
 
-quint32 systemColorValue(int index)
-{
-    return systemColor(index);
-}
 }  // namespace
 
 CQuillon::CQuillon(QObject *parent) : QObject(parent) {}
@@ -328,8 +324,8 @@ void CQuillon::DrawEmbossedIcon(QPainter &hDC, int index, const QPoint &point) c
         return;
     const QImage image = controls::LateBound(m_imageList).invoke("transparentImage", {index}).value<QImage>();
     controls::PictureDrawing::drawEmbossed(hDC, image, point,
-                                           colorOf(systemColorValue(SystemColor::ButtonHighlight)),
-                                           colorOf(systemColorValue(SystemColor::ButtonShadow)));
+                                           colorOf(systemColor(SystemColor::ButtonHighlight)),
+                                           colorOf(systemColor(SystemColor::ButtonShadow)));
 }
 
 void CQuillon::DrawIconShadow(QPainter &hDC, int index, const QPoint &point) const
@@ -448,7 +444,7 @@ bool CQuillon::OnDrawItem(DrawItemStruct &dis)
     }
 
     if (rec->bMainMenu)
-        FillColor(hDC, rc, systemColorValue(SystemColor::Menu));
+        FillColor(hDC, rc, systemColor(SystemColor::Menu));
 
     QRect textRect = rec->bMainMenu ? rc : popupTextRect(rc, IH);
     if (selected && !grayed) {
@@ -487,7 +483,7 @@ bool CQuillon::OnDrawItem(DrawItemStruct &dis)
     const quint32 color = grayed ? 0x808080u : selected ? m_look.ColorForeSel : m_look.ColorFore;
     if (grayed)
         DrawItemText(hDC, textRect.translated(1, 1), rec->sMenuText,
-                     colorOf(systemColorValue(SystemColor::ButtonHighlight)), !rec->bMainMenu);
+                     colorOf(systemColor(SystemColor::ButtonHighlight)), !rec->bMainMenu);
     DrawItemText(hDC, textRect, rec->sMenuText, colorOf(color), !rec->bMainMenu);
     return true;
 }

@@ -1,13 +1,17 @@
 #include "MenuGeometry.h"
 
-#include <cmath>
+#include "screen/Twips.h"
 
 namespace hestova::quillon::geometry {
 
-int roundHalfEven(double value)
+namespace {
+
+int nearest(double value)
 {
-    return int(std::nearbyint(value));  // the default rounding mode rounds halves to even
+    return int(roundHalfEven(value));
 }
+
+}  // namespace
 
 QRect ltrb(int left, int top, int right, int bottom)
 {
@@ -26,10 +30,10 @@ int separatorHeight(int menuHeight)
 
 QRect iconBox(const QRect &item, int itemHeight, int bitmapWidth)
 {
-    const int left = roundHalfEven(item.left() + (itemHeight - bitmapWidth) / 4.0);
-    const int top = roundHalfEven(item.top() + (itemHeight - bitmapWidth) / 4.0);
-    const int right = roundHalfEven(left + (bitmapWidth + itemHeight) / 2.0);
-    const int bottom = roundHalfEven(top + (bitmapWidth + itemHeight) / 2.0);
+    const int left = nearest(item.left() + (itemHeight - bitmapWidth) / 4.0);
+    const int top = nearest(item.top() + (itemHeight - bitmapWidth) / 4.0);
+    const int right = nearest(left + (bitmapWidth + itemHeight) / 2.0);
+    const int bottom = nearest(top + (bitmapWidth + itemHeight) / 2.0);
     return ltrb(left, top, right, bottom);
 }
 
@@ -65,7 +69,7 @@ QColor blend(quint32 start, quint32 end, double t)
 {
     const Rgb s = SplitRGB(start);
     const Rgb e = SplitRGB(end);
-    auto channel = [t](int from, int to) { return qBound(0, from + roundHalfEven(t * (to - from)), 255); };
+    auto channel = [t](int from, int to) { return qBound(0, from + nearest(t * (to - from)), 255); };
     return QColor(channel(s.red, e.red), channel(s.green, e.green), channel(s.blue, e.blue));
 }
 
@@ -92,7 +96,7 @@ QList<GradientLine> toMiddle(const QRect &r, quint32 start, quint32 end, bool ac
 {
     QList<GradientLine> lines;
     const int length = across ? r.width() : r.height();
-    const int n = roundHalfEven(3.0 * length / 7.0);
+    const int n = nearest(3.0 * length / 7.0);
     if (n < 1)
         return lines;  // no room for a step: the solid fill stays
     for (int i = 0; i <= n; ++i) {

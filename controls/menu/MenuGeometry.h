@@ -7,9 +7,6 @@
 
 namespace hestova::quillon::geometry {
 
-// Rounds to the nearest integer, halves to the even neighbour.
-int roundHalfEven(double value);
-
 // A rectangle from its left, top and exclusive right, bottom edges.
 QRect ltrb(int left, int top, int right, int bottom);
 

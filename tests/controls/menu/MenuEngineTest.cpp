@@ -8,6 +8,7 @@
 
 #include "core/AppError.h"
 #include "screen/OleColor.h"
+#include "screen/Twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -186,7 +187,7 @@ TEST_F(MenuEngine, HighlightFillsAndBordersPerStyle)
             break;
         }
         case 4: {  // edges to the middle, across
-            const int n = hestova::quillon::geometry::roundHalfEven(3.0 * hr.width() / 7.0);
+            const int n = int(hestova::roundHalfEven(3.0 * hr.width() / 7.0));
             EXPECT_EQ(pixel(shot, hr.left() + 1, midY), blend(0x8080FF, 0xE0E0E0, 1.0 / n));
             EXPECT_EQ(pixel(shot, hr.right() - 1, midY), blend(0x8080FF, 0xE0E0E0, 1.0 / n));
             EXPECT_EQ(pixel(shot, midX, midY), end);
