@@ -5,9 +5,10 @@ Usage: check_layers.py BUILD_DIR
        (a build configured with CMAKE_EXPORT_COMPILE_COMMANDS, as the top CMakeLists.txt does)
 
 Layers, bottom up: platform, controls, app, reports, main (the program's main). A file may include files of its
-own layer and of the layers below. Each quoted include is resolved as the compiler resolves it: the including
-file's folder first, then the -I folders of the compile command, in order. Prints every include that runs up
-and exits 1 when there is one.
+own layer and of the layers below. Each include is resolved as the compiler resolves it: a quoted one in the
+including file's folder first, then in the -iquote folders; quoted and bracketed ones then in the -I and the
+-isystem folders of the compile command, in order. Includes that resolve outside the source tree (system and Qt
+headers) are not followed. Prints every include that runs up and exits 1 when there is one.
 """
 import json
 import re
@@ -16,7 +17,7 @@ import sys
 from pathlib import Path
 
 LAYERS = ["platform", "controls", "app", "reports", "main"]
-INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
+INCLUDE = re.compile(r'^\s*#\s*include\s*(?:"([^"]+)"|<([^>]+)>)', re.MULTILINE)
 
 
 def layer(path, root):
@@ -28,18 +29,20 @@ def layer(path, root):
 
 
 def include_dirs(command):
+    """The folders searched for quoted includes only, and for both kinds, in the compiler's order."""
     words = shlex.split(command)
-    dirs = []
+    found = {"-iquote": [], "-I": [], "-isystem": []}
     for i, word in enumerate(words):
-        if word == "-I" and i + 1 < len(words):
-            dirs.append(Path(words[i + 1]))
-        elif word.startswith("-I"):
-            dirs.append(Path(word[2:]))
-    return dirs
+        for option, dirs in found.items():
+            if word == option and i + 1 < len(words):
+                dirs.append(Path(words[i + 1]))
+            elif word.startswith(option) and len(word) > len(option):
+                dirs.append(Path(word[len(option):]))
+    return found["-iquote"], found["-I"] + found["-isystem"]
 
 
-def resolve(name, including, dirs):
-    for folder in [including.parent] + dirs:
+def resolve(name, folders):
+    for folder in folders:
         candidate = (folder / name).resolve()
         if candidate.is_file():
             return candidate
@@ -56,7 +59,7 @@ def main():
         source = Path(entry["file"]).resolve()
         if layer(source, root) is None:
             continue
-        dirs = include_dirs(entry.get("command") or shlex.join(entry["arguments"]))
+        quote_dirs, dirs = include_dirs(entry.get("command") or shlex.join(entry["arguments"]))
         pending, seen = [source], set()
         while pending:
             current = pending.pop()
@@ -65,8 +68,9 @@ def main():
             seen.add(current)
             checked.add(current)
             own = layer(current, root)
-            for name in INCLUDE.findall(current.read_text(encoding="utf-8", errors="replace")):
-                target = resolve(name, current, dirs)
+            for quoted, bracketed in INCLUDE.findall(current.read_text(encoding="utf-8", errors="replace")):
+                folders = [current.parent] + quote_dirs + dirs if quoted else dirs
+                target = resolve(quoted or bracketed, folders)
                 if target is None or layer(target, root) is None:
                     continue
                 if layer(target, root) > own:
