@@ -65,6 +65,15 @@ void checkDatabaseFile(const QList<ConnectionEntry> &entries)
         throw AppError(ErrorNumber::Connection, QStringLiteral("数据库文件无法读取：%1（数据源 %2）").arg(database, dsn));
 }
 
+// The program never works on a database other than the one its data source names.
+AppError noDatabaseError(const QString &dsn, const QString &reason)
+{
+    QString description = QStringLiteral("数据源 %1 没有指向数据库文件，没有连接").arg(dsn);
+    if (!reason.isEmpty())
+        description += QStringLiteral("：") + reason;
+    return AppError(ErrorNumber::Connection, description);
+}
+
 }  // namespace
 
 Connection::~Connection()
@@ -78,21 +87,44 @@ void Connection::Open(const QString &connectionString)
         throw AppError(ErrorNumber::Connection, QStringLiteral("连接已经打开"));
     const QList<ConnectionEntry> entries = parseConnectionString(connectionString);
     const QString odbcString = odbcConnectionString(entries);
+    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
     checkDatabaseFile(entries);
     std::optional<AppError> notFound = connectDriver(odbcString);
-    if (!notFound)
+    if (!notFound && namesDatabase())
         return;
-    // The user file may have been rewritten by another copy of the program when the driver manager read it, or
-    // this copy's registration failed: the data source is registered again once. The driver manager keeps what it
-    // read for some seconds, so the second try names the registered driver itself.
-    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
-    const std::optional<QString> driver = dsn.isEmpty() ? std::nullopt : OdbcInstaller::registerAgain(dsn);
+    // The driver manager did not find the data source, or the driver read it as naming no database file and
+    // opened an empty one (as when the driver manager ignores the user file). The user file may have been
+    // rewritten by another copy of the program when they read it, or this copy's registration failed: the data
+    // source is registered again once. The driver manager keeps what it read for some seconds, so the second try
+    // names the registered driver itself.
+    Close();
+    std::optional<QString> driver;
+    try {
+        driver = dsn.isEmpty() ? std::nullopt : OdbcInstaller::registerAgain(dsn);
+    } catch (const AppError &error) {
+        if (notFound)
+            throw;
+        throw noDatabaseError(dsn, error.description());
+    }
     if (!driver)
-        throw *notFound;
+        throw notFound ? *notFound : noDatabaseError(dsn, QString());
     checkDatabaseFile(entries);
     notFound = connectDriver(QStringLiteral("DRIVER={%1};").arg(*driver) + odbcString);
     if (notFound)
         throw *notFound;
+    if (!namesDatabase()) {
+        Close();
+        throw noDatabaseError(dsn, OdbcInstaller::unwritableUserFileText(OdbcInstaller::userDataSourceFile()));
+    }
+}
+
+bool Connection::namesDatabase() const
+{
+    SQLCHAR name[1024] = {};
+    SQLSMALLINT length = 0;
+    const SQLRETURN rc = SQLGetInfo(m_connection, SQL_DATABASE_NAME, name, sizeof name, &length);
+    // A driver that cannot tell is taken at its word.
+    return !succeeded(rc) || length > 0;
 }
 
 std::optional<AppError> Connection::connectDriver(const QString &odbcString)

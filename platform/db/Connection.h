@@ -20,8 +20,9 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     // Fails with ErrorNumber::Connection, and creates nothing, when the data source's database file is missing
-    // or unreadable. When the driver manager does not find the data source, one that this process registered is
-    // registered again and the connection tried once more.
+    // or unreadable, or when the driver opens no named database. When the driver manager does not find the data
+    // source, or the driver reads it as naming no database, one that this process registered is registered again
+    // and the connection tried once more.
     void Open(const QString &connectionString);
     void Close();
     bool isOpen() const { return m_connection != nullptr; }
@@ -41,6 +42,8 @@ public:
 private:
     // Connects with the driver-manager string; returns the error when the data source is not found, throws others.
     std::optional<AppError> connectDriver(const QString &odbcString);
+    // Whether the open connection's driver works on a named database (not an empty stand-in).
+    bool namesDatabase() const;
     void endTransaction(short completionType);
 
     void *m_environment = nullptr;

@@ -1,8 +1,10 @@
 #include "db/OdbcInstaller.h"
 
 #include "core/AppError.h"
+#include "db/StagedFile.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -28,6 +31,9 @@ namespace {
 // at this interval (QLockFile's own wait doubles its pauses, so a long wait would try only a few times).
 constexpr int UserFileLockWaitMs = 10000;
 constexpr int UserFileLockRetryMs = 100;
+// A registration writes in milliseconds: a lock file this old that names no process was left by a stopped copy.
+constexpr int StaleEmptyLockMs = 5000;
+constexpr int MaxLinkHops = 40;
 
 struct Registration {
     QString driver;
@@ -74,19 +80,45 @@ void writeEntries(const QString &file, const QString &name, const DataSourceAttr
         if (!SQLWritePrivateProfileString(section.constData(), key.toLocal8Bit().constData(),
                                           value.toLocal8Bit().constData(), fileName.constData()))
             throw AppError(ErrorNumber::DataSource,
-                           QStringLiteral("数据源 %1 的属性 %2 未能写入：%3").arg(name, key, takeInstallerError()));
+                           QStringLiteral("属性 %1 没有写入 %2：%3").arg(key, file, takeInstallerError()));
     }
 }
 
-// The driver manager falls back to the system file when the user file is missing, and the entries are written
-// into a copy of the user file, so it must exist first.
-void ensureUserFileExists()
+// The file a name leads to, through any links, even when that file does not exist yet; its folder is canonical, so
+// that every name of one file gives the same path.
+QString resolvedFile(const QString &path)
 {
-    const QString path = userDataSourceFile();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw AppError(ErrorNumber::DataSource,
-                       QStringLiteral("用户数据源文件 %1 无法写入：%2").arg(path, file.errorString()));
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        const QFileInfo info(current);
+        if (!info.isSymLink()) {
+            const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+            return folder.isEmpty() ? current : QDir(folder).filePath(info.fileName());
+        }
+        current = info.symLinkTarget();
+    }
+    return current;  // a loop of links: the write below reports it
+}
+
+// The driver manager falls back to the system file when the user file is missing, so a missing one is created
+// (empty) before the entries are written. An existing file is not opened for writing.
+void ensureFileExists(const QString &file)
+{
+    const int created = ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (created >= 0) {
+        ::close(created);
+        return;
+    }
+    if (errno != EEXIST)
+        throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 无法创建：%2")
+                                                    .arg(file, QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+// The driver manager ignores a user file that it cannot open for writing, so such a file is left as it is.
+void checkWritable(const QString &file)
+{
+    if (::access(QFile::encodeName(file).constData(), W_OK) != 0)
+        throw AppError(ErrorNumber::DataSource, unwritableUserFileText(file));
 }
 
 // The keys (lower case) and values of the first section `name` of the ODBC file `path` as it is on disk now, as
@@ -127,42 +159,48 @@ bool fileHolds(const QString &path, const QString &name, const DataSourceAttribu
     return true;
 }
 
-bool lockWithin(QLockFile &lock, int waitMs)
+// A lock file that names no process (its writer stopped between creating and writing it) and is older than a
+// registration takes is stale. Copies check under a second lock, as QLockFile does, so that none removes a lock
+// that another has just taken.
+void removeLockNamingNoProcess(QLockFile &lock, const QString &lockPath)
+{
+    const auto namesNoProcessAndIsOld = [&] {
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        const QFileInfo file(lockPath);
+        return file.exists() && !lock.getLockInfo(&pid, &host, &application) &&
+               qAbs(file.lastModified().msecsTo(QDateTime::currentDateTime())) > StaleEmptyLockMs;
+    };
+    if (!namesNoProcessAndIsOld())
+        return;
+    QLockFile removal(lockPath + QStringLiteral(".rmlock"));
+    if (removal.tryLock(0) && namesNoProcessAndIsOld())
+        lock.removeStaleLockFile();
+}
+
+bool lockWithin(QLockFile &lock, const QString &lockPath, int waitMs)
 {
     QDeadlineTimer deadline(waitMs);
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
             return false;
+        removeLockNamingNoProcess(lock, lockPath);
         QThread::msleep(UserFileLockRetryMs);
     }
     return true;
 }
 
 // The installer rewrites a file in place, so a reader (the driver manager of a copy that is connecting) could
-// find it half written: the entries go into a copy beside the file, which then takes the file's place at once.
-// A user file that is a link is replaced at its target.
-void replaceWithEntries(const QString &path, const QString &name, const DataSourceAttributes &entries)
+// find it half written: the entries go into a private copy beside the file, which then takes its place at once.
+void replaceWithEntries(const QString &file, const QString &name, const DataSourceAttributes &entries)
 {
-    const QString target = QFileInfo(path).canonicalFilePath();
-    const QString staged = target + QStringLiteral(".new");
-    const auto fail = [&](const QString &reason) {
-        QFile::remove(staged);
-        throw AppError(ErrorNumber::DataSource, QStringLiteral("数据源 %1 未能注册：%2").arg(name, reason));
-    };
-    QFile::remove(staged);  // left by a copy that ended while writing
-    if (!QFile::copy(target, staged))
-        fail(QStringLiteral("无法写入 %1").arg(staged));
-    try {
-        writeEntries(staged, name, entries);
-    } catch (const AppError &) {
-        QFile::remove(staged);
-        throw;
-    }
+    StagedFile staged(file);
+    writeEntries(staged.path(), name, entries);
     // The installer can report success without having written the entries, so they are read back.
-    if (!fileHolds(staged, name, entries))
-        fail(QStringLiteral("用户数据源文件 %1 没有写入").arg(staged));
-    if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) != 0)
-        fail(QStringLiteral("无法替换 %1：%2").arg(target, QString::fromLocal8Bit(std::strerror(errno))));
+    if (!fileHolds(staged.path(), name, entries))
+        throw AppError(ErrorNumber::DataSource, QStringLiteral("%1 没有写入").arg(staged.path()));
+    staged.commit();
 }
 
 enum class Write { WhenDifferent, Always };
@@ -173,23 +211,30 @@ void registerEntries(const QString &name, const QString &driver, const DataSourc
     registrations().insert(registrationKey(name), {driver, attributes});
     DataSourceAttributes entries{{QStringLiteral("Driver"), driver}};
     entries.append(attributes);
-    ensureUserFileExists();
     const QString path = userDataSourceFile();
     if (write == Write::WhenDifferent && fileHolds(path, name, entries))
         return;
 
-    // Copies of the program write one at a time.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lockWithin(lock, UserFileLockWaitMs)) {
+    // Copies of the program write one at a time, whatever name leads them to the file.
+    const QString file = resolvedFile(path);
+    ensureFileExists(file);
+    checkWritable(file);
+    const QString lockPath = file + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    if (!lockWithin(lock, lockPath, UserFileLockWaitMs)) {
         const QString reason = lock.error() == QLockFile::LockFailedError
-                                   ? QStringLiteral("用户数据源文件 %1 正被另一个程序修改").arg(path)
-                                   : QStringLiteral("无法创建锁文件 %1").arg(path + QStringLiteral(".lock"));
+                                   ? QStringLiteral("用户数据源文件 %1 正被另一个程序修改").arg(file)
+                                   : QStringLiteral("无法创建锁文件 %1").arg(lockPath);
         throw AppError(ErrorNumber::DataSource, QStringLiteral("数据源 %1 未能注册：%2").arg(name, reason));
     }
     // Another copy may have written the same entries while this one waited.
-    if (write == Write::WhenDifferent && fileHolds(path, name, entries))
+    if (write == Write::WhenDifferent && fileHolds(file, name, entries))
         return;
-    replaceWithEntries(path, name, entries);
+    try {
+        replaceWithEntries(file, name, entries);
+    } catch (const AppError &error) {
+        throw AppError(ErrorNumber::DataSource, QStringLiteral("数据源 %1 未能注册：%2").arg(name, error.description()));
+    }
 }
 
 }  // namespace
@@ -219,6 +264,11 @@ QString userDataSourceFile()
     const passwd *user = getpwuid(getuid());
     const QString home = user && user->pw_dir ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
     return QDir(home).filePath(QStringLiteral(".odbc.ini"));
+}
+
+QString unwritableUserFileText(const QString &file)
+{
+    return QStringLiteral("用户数据源文件 %1 必须可写（ODBC 不读取它无法写入的用户数据源文件）").arg(file);
 }
 
 QString dataSourceAttribute(const QString &name, const QString &key)

@@ -14,9 +14,10 @@ using DataSourceAttributes = QList<QPair<QString, QString>>;  // key, value in t
 namespace OdbcInstaller {
 
 // Makes the user data source `name` use `driver` with the given attributes. Leaves the user file untouched when it
-// already holds them; otherwise writes them, under a lock file beside the user file, key by key into a copy of the
-// file (other keys and data sources stay), reads them back and puts the copy in the file's place at once. Throws
-// AppError(ErrorNumber::DataSource, ...) when that fails.
+// already holds them; otherwise writes them, under a lock file beside the file the user file's name leads to, key by
+// key into a private copy of it (other keys and data sources stay), reads them back and puts the copy in its place
+// at once, with its owner, group and mode. Throws AppError(ErrorNumber::DataSource, ...) when that fails, among
+// others for a file that cannot be written or whose owner and group this process may not keep.
 void registerUserDataSource(const QString &name, const QString &driver, const DataSourceAttributes &attributes);
 
 // Registers `name` again as this process last registered it into the current user file, writing the entries even
@@ -25,6 +26,9 @@ std::optional<QString> registerAgain(const QString &name);
 
 // The file that holds the user data sources: $ODBCINI when set, else ~/.odbc.ini.
 QString userDataSourceFile();
+
+// Why the data sources of a user file are not seen: the driver manager ignores a user file it cannot write.
+QString unwritableUserFileText(const QString &file);
 
 // The attribute `key` of the data source `name` (user entries first, then system ones) as the installer, and so the
 // driver, sees it; empty when not set. The installer may answer from what it read a few seconds earlier.

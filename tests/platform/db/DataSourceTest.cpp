@@ -7,15 +7,20 @@
 #include "db/Recordset.h"
 #include "db/SurveyDataSource.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace hestova;
 using namespace hestova::db;
@@ -66,13 +71,46 @@ Sections readSections(const QString &path)
     return sections;
 }
 
-// Runs the helper that registers and connects as one starting copy of the program.
-std::unique_ptr<QProcess> startCopy(const QStringList &arguments)
+// Many data sources of other programs, as a shared user file may hold.
+QByteArray manyOtherDataSources(int count)
+{
+    QByteArray content = OtherDataSources;
+    for (int i = 0; i < count; ++i)
+        content += "\n[pad" + QByteArray::number(i) + "]\nDriver=SQLite3\nDatabase=/srv/pad" + QByteArray::number(i) +
+                   "/data.db\nDescription=padding " + QByteArray::number(i) + "\n";
+    return content;
+}
+
+// Runs the helper that registers and connects as one starting copy of the program, with ODBCINI naming
+// `userFile` when given, and as the user `runAs` when given (the test then runs as root).
+std::unique_ptr<QProcess> startCopy(const QStringList &arguments, const QString &userFile = QString(),
+                                    const QString &runAs = QString())
 {
     auto copy = std::make_unique<QProcess>();
-    copy->start(QStringLiteral(REGISTER_AND_CONNECT), arguments);
+    if (!userFile.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ODBCINI"), userFile);
+        copy->setProcessEnvironment(environment);
+    }
+    if (runAs.isEmpty()) {
+        copy->start(QStringLiteral(REGISTER_AND_CONNECT), arguments);
+    } else {
+        copy->start(QStringLiteral("setpriv"), QStringList{"--reuid=" + runAs, "--regid=" + runAs, "--clear-groups",
+                                                           QStringLiteral(REGISTER_AND_CONNECT)} +
+                                                   arguments);
+    }
     return copy;
 }
+
+// Lets the user `nobody` reach the folder and what it holds, as a user's home folder would be reached.
+void openToOthers(const QString &folder)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        ASSERT_EQ(::chmod(QFile::encodeName(QDir(folder).filePath(name)).constData(), 0666), 0);
+}
+
+constexpr char Nobody[] = "65534";
 
 void expectRegisteredAndConnected(QProcess &copy, int round)
 {
@@ -161,7 +199,10 @@ TEST(DataSource, RegistrationLeavesAFileThatHoldsTheEntriesUntouched)
 TEST(DataSource, CopiesStartingTogetherKeepTheFileWholeAndAllEndRegistered)
 {
     TempAppFolder folder;
-    writeFile(folder.odbcIniPath(), OtherDataSources);
+    // Half of the copies reach the file through a link, as through a ~/.odbc.ini linked to a shared file.
+    writeFile(folder.odbcIniPath(), manyOtherDataSources(1000));
+    const QString link = folder.file("linked.ini");
+    ASSERT_TRUE(QFile::link(folder.odbcIniPath(), link));
     const Sections others = readSections(folder.odbcIniPath());
     QDir(folder.path()).mkpath("first");
     QDir(folder.path()).mkpath("second");
@@ -169,26 +210,28 @@ TEST(DataSource, CopiesStartingTogetherKeepTheFileWholeAndAllEndRegistered)
     for (const QString &database : databases)
         TestDatabase::createFile(database);
 
-    constexpr int Rounds = 12;
+    constexpr int Rounds = 6;
     constexpr int Copies = 8;
     for (int round = 0; round < Rounds; ++round) {
         // Each round the copies start from the other folder, so every one of them finds the entries to write.
         const QString database = databases[round % 2];
         std::vector<std::unique_ptr<QProcess>> copies;
         for (int copy = 0; copy < Copies; ++copy)
-            copies.push_back(startCopy({database}));
+            copies.push_back(startCopy({database}, copy % 2 ? link : folder.odbcIniPath()));
         for (const auto &copy : copies)
             expectRegisteredAndConnected(*copy, round);
 
         Sections sections = readSections(folder.odbcIniPath());
         const QMap<QString, QString> myddc = sections.take("myddc");
-        EXPECT_EQ(sections, others) << "round " << round << ":\n" << readFile(folder.odbcIniPath()).toStdString();
+        EXPECT_EQ(sections, others) << "round " << round;
         EXPECT_EQ(myddc, (QMap<QString, QString>{{"driver", "SQLite3"},
                                                  {"database", database},
                                                  {"nocreat", "1"},
                                                  {"timeout", QString::number(SurveyBusyTimeoutMs)}}))
             << "round " << round;
         EXPECT_FALSE(QFile::exists(folder.odbcIniPath() + ".lock"));
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no copy left staged";
     }
 }
 
@@ -206,4 +249,78 @@ TEST(DataSource, ConnectionRegistersAgainWhenTheEntriesVanished)
     Sections sections = readSections(folder.odbcIniPath());
     EXPECT_EQ(sections.take("myddc").value("database"), database);
     EXPECT_EQ(sections, readSections(othersOnly));
+}
+
+TEST(DataSource, UserFileTheDriverManagerIgnoresGivesNoConnection)
+{
+    // The driver manager ignores a user file it cannot write; its driver would then open an empty database.
+    TempAppFolder folder;
+    const QString database = folder.file("myd.mdb");
+    TestDatabase::createFile(database);
+    writeFile(folder.odbcIniPath(), "[myddc]\nDriver=SQLite3\nDatabase=" + database.toLocal8Bit() +
+                                        "\nNoCreat=1\nTimeout=" + QByteArray::number(SurveyBusyTimeoutMs) + "\n");
+    openToOthers(folder.path());
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.odbcIniPath()).constData(), 0444), 0);
+    const QString before = readFile(folder.odbcIniPath());
+
+    const auto copy = startCopy({database}, folder.odbcIniPath(), ::geteuid() == 0 ? Nobody : QString());
+    ASSERT_TRUE(copy->waitForFinished(120000));
+    EXPECT_EQ(copy->exitCode(), 1);
+    const QString box = QString::fromLocal8Bit(copy->readAllStandardError()).trimmed();
+    EXPECT_EQ(box, QStringLiteral("3001：  数据源 myddc 没有指向数据库文件，没有连接：用户数据源文件 %1 必须可写"
+                                  "（ODBC 不读取它无法写入的用户数据源文件）")
+                       .arg(folder.odbcIniPath()));
+    EXPECT_EQ(readFile(folder.odbcIniPath()), before);
+}
+
+TEST(DataSource, ReplacedUserFileKeepsOwnerGroupAndModeOrStaysUntouched)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to hand the file to another user";
+    TempAppFolder folder;
+    const QString database = folder.file("myd.mdb");
+    TestDatabase::createFile(database);
+    writeFile(folder.odbcIniPath(), OtherDataSources);
+    openToOthers(folder.path());
+    const QByteArray userFile = QFile::encodeName(folder.odbcIniPath());
+
+    // Root registering a user's file leaves it the user's.
+    ASSERT_EQ(::chown(userFile.constData(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(userFile.constData(), 0640), 0);
+    registerSurveyDataSource(database);
+    struct stat status = {};
+    ASSERT_EQ(::stat(userFile.constData(), &status), 0);
+    EXPECT_EQ(status.st_uid, 65534u);
+    EXPECT_EQ(status.st_gid, 65534u);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(readSections(folder.odbcIniPath()).value("myddc").value("database"), database);
+
+    // A user may write root's file but not give a copy of it root's owner: the file stays as it is.
+    ASSERT_EQ(::chown(userFile.constData(), 0, 0), 0);
+    ASSERT_EQ(::chmod(userFile.constData(), 0666), 0);
+    const QString before = readFile(folder.odbcIniPath());
+    const auto copy = startCopy({folder.file("elsewhere/myd.mdb")}, folder.odbcIniPath(), Nobody);
+    ASSERT_TRUE(copy->waitForFinished(120000));
+    EXPECT_EQ(copy->exitCode(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(copy->readAllStandardError()).contains(QStringLiteral("无法保持它的所有者和组")));
+    EXPECT_EQ(readFile(folder.odbcIniPath()), before);
+    ASSERT_EQ(::stat(userFile.constData(), &status), 0);
+    EXPECT_EQ(status.st_uid, 0u);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no copy left staged";
+}
+
+TEST(DataSource, LockFileLeftEmptyByAStoppedCopyIsStale)
+{
+    TempAppFolder folder;
+    writeFile(folder.odbcIniPath(), OtherDataSources);
+    const QString lock = folder.odbcIniPath() + ".lock";
+    writeFile(lock, QByteArray());
+    QFile lockFile(lock);
+    ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-20), QFileDevice::FileModificationTime));
+    lockFile.close();
+
+    registerSurveyDataSource(folder.file("myd.mdb"));
+    EXPECT_EQ(readSections(folder.odbcIniPath()).value("myddc").value("database"), folder.file("myd.mdb"));
+    EXPECT_FALSE(QFile::exists(lock));
 }
