@@ -12,10 +12,15 @@ constexpr double CellPadding = 30;  // twips between a cell's edge and its text
 const QColor GridColor(0xD0, 0xD0, 0xD0);
 const QColor SelectionColor(0x33, 0x66, 0xCC);
 
-bool isNumber(const QString &text)
+// A number in the C form, or with the locale's decimal separator in place of the point: "80," as "80.".
+bool isNumber(const QString &text, const QLocale &locale)
 {
     bool ok = false;
-    text.trimmed().toDouble(&ok);
+    const QString trimmed = text.trimmed();
+    trimmed.toDouble(&ok);
+    const QString separator = locale.decimalPoint();
+    if (!ok && separator != QLatin1String("."))
+        QString(trimmed).replace(separator, QLatin1String(".")).toDouble(&ok);
     return ok;
 }
 
@@ -132,7 +137,7 @@ void SheetPainter::paintText(QPainter &painter, int row, int col, const QRectF &
     int flags = 0;
     switch (style.hAlign) {
     case HAlign::General:
-        flags |= isNumber(text) ? Qt::AlignRight : Qt::AlignLeft;
+        flags |= isNumber(text, m_options.locale) ? Qt::AlignRight : Qt::AlignLeft;
         break;
     case HAlign::Left:
         flags |= Qt::AlignLeft;

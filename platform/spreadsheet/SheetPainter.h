@@ -3,6 +3,7 @@
 #include "spreadsheet/Sheet.h"
 
 #include <QFont>
+#include <QLocale>
 #include <QPointF>
 #include <optional>
 
@@ -19,6 +20,7 @@ public:
         bool snap = true;         // round edges to whole device pixels (screen)
         bool gridLines = false;
         std::optional<CellRange> selection;
+        QLocale locale = QLocale::system();  // its decimal separator makes a General cell's text a number too
     };
 
     SheetPainter(const Sheet &sheet, const CellRange &region, const QPointF &origin, const Options &options);

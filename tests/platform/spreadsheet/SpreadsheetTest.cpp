@@ -2,9 +2,12 @@
 
 #include "core/AppError.h"
 #include "spreadsheet/CellFormat.h"
+#include "spreadsheet/SheetPainter.h"
 #include "spreadsheet/Spreadsheet.h"
 
 #include <QImage>
+#include <QLocale>
+#include <QPainter>
 #include <QMetaObject>
 #include <QScrollBar>
 #include <QWidget>
@@ -278,4 +281,35 @@ TEST(SpreadsheetView, ScrollsToAndPaintsCellsFarDownALargeSheet)
     EXPECT_TRUE(showsRed());
     book.horizontalScrollBar()->setValue(book.sheet().colLeft(10) / 15);
     EXPECT_FALSE(showsRed());
+}
+
+TEST(SpreadsheetView, GeneralCellsPutNumbersRightInTheCAndTheSystemLocalesFormAndWordsLeft)
+{
+    useSongFace();
+    const QStringList texts = {QStringLiteral("66,67"), QStringLiteral("100,"), QStringLiteral("80."),
+                               QStringLiteral("满意"), QStringLiteral(",")};
+    const QList<bool> right = {true, true, true, false, false};
+    Sheet sheet;
+    sheet.setColWidth(1, 3000);
+    for (int row = 1; row <= texts.size(); ++row)
+        sheet.setText(row, 1, texts.at(row - 1));
+    SheetPainter::Options options;
+    options.locale = QLocale(QLocale::German);
+    const SheetPainter painter(sheet, CellRange{1, 1, int(texts.size()), 1}, QPointF(0, 0), options);
+    QImage image(painter.rectOf(CellRange{1, 1, int(texts.size()), 1}).size().toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter device(&image);
+    painter.paint(device);
+    device.end();
+
+    for (int row = 1; row <= texts.size(); ++row) {
+        const QRect cell = painter.rectOf(CellRange{row, 1, row, 1}).toRect();
+        int firstInk = cell.right();
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x < firstInk; ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255))
+                    firstInk = x;
+        ASSERT_LT(firstInk, cell.right()) << texts.at(row - 1).toStdString() << " painted";
+        EXPECT_EQ(firstInk > cell.center().x(), right.at(row - 1)) << texts.at(row - 1).toStdString();
+    }
 }
