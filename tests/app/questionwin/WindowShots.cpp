@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QThread>
 
-// Not a check: run by hand under a real X server to look at the windows, e.g.
-//   HESTOVA_SHOTS=/tmp/shots xvfb-run -a -s "-screen 0 1280x1024x24" questionwin_tests
+// Not a check: run by hand under a real X server to look at the windows, e.g. from its build folder
+//   HESTOVA_SHOTS=shots xvfb-run -a -s "-screen 0 1280x1024x24" ./questionwin_tests
 //       --gtest_also_run_disabled_tests --gtest_filter='*DISABLED_ShotOfEachQuestionnaire*'
 TEST_F(QuestionnaireWindowTest, DISABLED_ShotOfEachQuestionnaire)
 {
