@@ -9,10 +9,13 @@
 #include "forms/Forms.h"
 #include "forms/Twips.h"
 #include "grid/MSHFlexGrid.h"
+#include "screen/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 using hestova::forms::ControlDefinition;
 using hestova::forms::Forms;
@@ -23,6 +26,16 @@ void setMainWindowEnabled(bool enabled)
 {
     if (Mainform *mainform = Forms::find<Mainform>())
         mainform->setEnabled(enabled);
+}
+
+// Columns the program does not size grow to show the longest survey time as the operator types it, no wider.
+void limitFittedColumns(hestova::MSHFlexGrid &grid)
+{
+    const QFontMetrics metrics = grid.fontMetrics();
+    int wholeTime = 0;
+    for (const QString &time : {QStringLiteral("2026年12月31日"), QStringLiteral("2026-12-31 08:30")})
+        wholeTime = std::max(wholeTime, metrics.horizontalAdvance(time));
+    grid.setColWidthMax(hestova::twipsFromPixels(wholeTime + 2 * hestova::GridPainter::TextPadding));
 }
 
 }  // namespace
@@ -66,6 +79,7 @@ void SurveyPicker::createPlainControls()
     if (!m_grid)
         throw hestova::AppError(hestova::ErrorNumber::InvalidArgument,
                                 QStringLiteral("窗口 %1 没有控件 MSHFlexGrid1").arg(definition().name));
+    limitFittedColumns(*m_grid);
 }
 
 void SurveyPicker::loadPicker(const QStringList &movedControls)

@@ -100,6 +100,13 @@ void GridCells::setColWidth(int col, int twips)
     m_colWidths[col] = twips;
 }
 
+void GridCells::setColWidthMax(int twips)
+{
+    if (twips < 0)
+        raiseInvalidValue(QStringLiteral("ColWidthMax"), twips);
+    m_colWidthMax = twips;
+}
+
 QString GridCells::text(int row, int col) const
 {
     checkRow(row);

@@ -30,6 +30,9 @@ public:
     // The width the program gave the column; nothing for a column it has not sized.
     std::optional<int> colWidth(int col) const;
     void setColWidth(int col, int twips);
+    // The widest a column the program has not sized grows to fit its texts, in twips; 0: no limit.
+    int colWidthMax() const { return m_colWidthMax; }
+    void setColWidthMax(int twips);
 
     QString text(int row, int col) const;
     void setText(int row, int col, const QString &text);
@@ -57,6 +60,7 @@ private:
     int m_col = 0;
     QList<QStringList> m_texts;  // m_texts[row][col]
     QList<std::optional<int>> m_colWidths;  // twips
+    int m_colWidthMax = 0;
 };
 
 }  // namespace hestova

@@ -12,15 +12,9 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <limits>
 
 namespace hestova {
-
-namespace {
-
-// The longest times as the operator types them, which a column the program has not sized shows whole.
-const QString WholeTimes[] = {QStringLiteral("2026年12月31日"), QStringLiteral("2026-12-31 08:30")};
-
-}  // namespace
 
 MSHFlexGrid::MSHFlexGrid(QWidget *parent) : QAbstractScrollArea(parent)
 {
@@ -66,12 +60,8 @@ const QList<int> &MSHFlexGrid::widestTexts() const
 
 QList<int> MSHFlexGrid::colPixels() const
 {
-    const QFontMetrics metrics = fontMetrics();
-    int wholeTime = 0;
-    for (const QString &time : WholeTimes)
-        wholeTime = std::max(wholeTime, metrics.horizontalAdvance(time));
-    const int widest = wholeTime + 2 * GridPainter::TextPadding;
-
+    const int widest = m_cells.colWidthMax() > 0 ? pixelsFromTwips(m_cells.colWidthMax())
+                                                 : std::numeric_limits<int>::max();
     const QList<int> &texts = widestTexts();
     return columnPixels(m_cells, [&](int col) {
         if (texts.at(col) == 0)
@@ -140,6 +130,11 @@ void MSHFlexGrid::setCol(int col)
 void MSHFlexGrid::setColWidth(int col, int twips)
 {
     changeShape([&] { m_cells.setColWidth(col, twips); });
+}
+
+void MSHFlexGrid::setColWidthMax(int twips)
+{
+    changeShape([&] { m_cells.setColWidthMax(twips); });
 }
 
 void MSHFlexGrid::setTextMatrix(int row, int col, const QString &text)

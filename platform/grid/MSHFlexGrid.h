@@ -15,9 +15,9 @@ class GridLayout;
 // The flex grid of the survey pickers: rows and columns of texts with grey fixed rows and columns, column
 // widths in twips and a current cell whose row is highlighted. A click on any cell of a data row, one of the
 // fixed column included, makes that row current; arrow keys move the current cell among the cells that are
-// not fixed. A column the program has not sized fits its widest text, up to a whole time as the operator
-// types it; a longer text ends in "…" and shows whole as a tooltip. Lengths are twips, 15 per pixel. Bad
-// indexes or values raise AppError.
+// not fixed. A column the program has not sized fits its widest text, up to ColWidthMax when that is set; a
+// longer text ends in "…" and shows whole as a tooltip. Lengths are twips, 15 per pixel. Bad indexes or values
+// raise AppError.
 class MSHFlexGrid : public QAbstractScrollArea {
     Q_OBJECT
     Q_PROPERTY(int Rows READ Rows WRITE setRows)
@@ -26,6 +26,7 @@ class MSHFlexGrid : public QAbstractScrollArea {
     Q_PROPERTY(int FixedCols READ FixedCols WRITE setFixedCols)
     Q_PROPERTY(int Row READ Row WRITE setRow NOTIFY RowColChange)
     Q_PROPERTY(int Col READ Col WRITE setCol NOTIFY RowColChange)
+    Q_PROPERTY(int ColWidthMax READ ColWidthMax WRITE setColWidthMax)
 
 public:
     explicit MSHFlexGrid(QWidget *parent = nullptr);
@@ -46,6 +47,10 @@ public:
     void setCol(int col);
 
     static constexpr int DefaultColWidthTwips = 960;  // an empty column the program has not sized
+
+    // The widest a column the program has not sized grows to fit its texts; 0 (the default): no limit.
+    int ColWidthMax() const { return m_cells.colWidthMax(); }
+    void setColWidthMax(int twips);
 
     Q_INVOKABLE int ColWidth(int col) const;
     Q_INVOKABLE void setColWidth(int col, int twips);

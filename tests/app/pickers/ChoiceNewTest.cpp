@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QScrollBar>
 
 using hestova::forms::Forms;
 using namespace hestova::forms;
@@ -60,6 +61,13 @@ TEST_F(ChoiceNewTest, LoadListsTheSurveysAndDisablesTheMainWindowUntilUnload)
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(grid.Col(), 2);
     EXPECT_FALSE(picker.Frame1().isVisible()) << "a new picker starts with the add area hidden";
+
+    // A whole typed time shows whole; a longer text is cut, so that all three columns show without side scrolling.
+    picker.MSHFlexGrid1().setTextMatrix(1, 1, QStringLiteral("2026-12-31 08:30"));
+    picker.MSHFlexGrid1().setTextMatrix(2, 1, QStringLiteral("2026-12-31 08:30:00 第二次"));
+    EXPECT_GT(grid.cellRect(1, 1).width(), grid.fontMetrics().horizontalAdvance(grid.TextMatrix(1, 1)));
+    QCoreApplication::sendPostedEvents();  // the bars show and hide themselves on a posted call
+    EXPECT_EQ(grid.horizontalScrollBar()->maximum(), 0);
 
     picker.Unload();
     EXPECT_TRUE(mainform().isEnabled());

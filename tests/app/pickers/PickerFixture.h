@@ -13,6 +13,7 @@
 #include "db/Connection.h"
 #include "db/Recordset.h"
 #include "db/SurveyDataSource.h"
+#include "forms/Fonts.h"
 #include "forms/Forms.h"
 #include "forms/MessageBox.h"
 #include "functional/Reportzn.h"
@@ -38,6 +39,8 @@ inline void PrintTo(const QString &text, std::ostream *out)
 // message box answered by the test and the program's quit hook disarmed while windows come and go.
 class PickerTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() { hestova::forms::installFontSubstitutions(); }  // the program's 宋体
+
     void SetUp() override
     {
         hestova::forms::Forms::setQuitHook([] {});

@@ -81,12 +81,14 @@ TEST(GridCells, InvalidSizesAndWidthsAreRefusedAndChangeNothing)
     EXPECT_EQ(errorNumberOf([&] { cells.setFixedRows(3); }), 380);
     EXPECT_EQ(errorNumberOf([&] { cells.setFixedCols(-1); }), 380);
     EXPECT_EQ(errorNumberOf([&] { cells.setColWidth(1, -5); }), 380);
+    EXPECT_EQ(errorNumberOf([&] { cells.setColWidthMax(-1); }), 380);
     EXPECT_EQ(errorNumberOf([&] { cells.setRows(2000000); }), 380);
     EXPECT_EQ(cells.rows(), 2);
     EXPECT_EQ(cells.cols(), 2);
     EXPECT_EQ(cells.fixedRows(), 1);
     EXPECT_EQ(cells.fixedCols(), 1);
     EXPECT_FALSE(cells.colWidth(1)) << "not sized";
+    EXPECT_EQ(cells.colWidthMax(), 0) << "no limit";
     EXPECT_EQ(cells.text(1, 1), QString());
 }
 

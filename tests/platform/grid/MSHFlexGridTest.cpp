@@ -113,8 +113,15 @@ TEST_F(ShownGrid, PickerGridShowsAllThreeColumnsWithoutSideScrolling)
     grid.setTextMatrix(2, 1, QStringLiteral("2026-12-31 08:30"));
     grid.setTextMatrix(3, 1, QStringLiteral("2026-12-31 08:30:00 第二次"));
     const QFontMetrics metrics = grid.fontMetrics();
+    const int wholeTime = std::max(metrics.horizontalAdvance(grid.TextMatrix(1, 1)),
+                                   metrics.horizontalAdvance(grid.TextMatrix(2, 1)));
+    grid.setColWidthMax(15 * (wholeTime + 2 * hestova::GridPainter::TextPadding));  // as the pickers set it
     EXPECT_GT(grid.cellRect(2, 1).width(), metrics.horizontalAdvance(grid.TextMatrix(2, 1))) << "a whole time";
     EXPECT_LT(grid.cellRect(3, 1).width(), metrics.horizontalAdvance(grid.TextMatrix(3, 1))) << "longer ends in …";
+    const int limit = grid.ColWidthMax();
+    grid.setColWidthMax(0);
+    EXPECT_GT(grid.cellRect(3, 1).width(), metrics.horizontalAdvance(grid.TextMatrix(3, 1))) << "no limit: whole";
+    grid.setColWidthMax(limit);
     EXPECT_EQ(grid.ColWidth(0), grid.cellRect(1, 0).width() * 15);
     EXPECT_EQ(grid.horizontalScrollBar()->maximum(), 0);
     grid.setColWidth(2, 2000);  // as after an add
