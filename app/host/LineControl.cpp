@@ -14,7 +14,6 @@ constexpr quint32 WindowTextColour = 0x80000008;
 
 LineControl::LineControl(const forms::ControlDefinition &definition, QWidget *parent) : QWidget(parent)
 {
-    setObjectName(definition.name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QVariantMap &bag = definition.properties;
     m_start = QPoint(pixelsFromTwips(bag.value(QStringLiteral("X1")).toDouble()),
@@ -23,7 +22,7 @@ LineControl::LineControl(const forms::ControlDefinition &definition, QWidget *pa
                    pixelsFromTwips(bag.value(QStringLiteral("Y2")).toDouble()));
     m_color = toQColor(bag.value(QStringLiteral("BorderColor"), WindowTextColour).toUInt());
     setGeometry(QRect(m_start, m_end).normalized().adjusted(0, 0, 1, 1));
-    setVisible(definition.visible);
+    forms::applyControlDefinition(this, definition);
 }
 
 void LineControl::paintEvent(QPaintEvent *)

@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 #include "forms/Fonts.h"
+#include "forms/LightweightControls.h"
 #include "forms/Twips.h"
 #include "screen/OleColor.h"
 
@@ -268,6 +269,8 @@ void applyControlDefinition(QWidget *widget, const ControlDefinition &definition
         widget->hide();
     else if (widget->parentWidget())  // never turn a parentless widget into a window of its own
         widget->show();
+    if (definition.kind == QLatin1String("Label") || definition.kind == QLatin1String("Line"))
+        LightweightControls::add(widget);
 }
 
 }  // namespace hestova::forms

@@ -50,7 +50,8 @@ struct FormDefinition {
     static FormDefinition parse(const QByteArray &json, const QString &formName);
 };
 
-// Gives a plain widget its designed place, caption ("text" property), font, colours, visibility and state.
+// Gives a plain widget its designed place, caption ("text" property), font, colours, visibility and state; a
+// label or line is made a lightweight control (LightweightControls).
 void applyControlDefinition(QWidget *widget, const ControlDefinition &definition);
 
 }  // namespace hestova::forms

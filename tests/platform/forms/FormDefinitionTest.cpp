@@ -4,6 +4,7 @@
 #include "screen/OleColor.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace hestova::forms;
@@ -115,6 +116,48 @@ TEST(FormDefinitionApplying, APlainControlGetsItsDesignedValues)
     QLabel parentless;
     applyControlDefinition(&parentless, form.control(QStringLiteral("Label1")));
     EXPECT_FALSE(parentless.isVisible());  // never becomes a window of its own
+}
+
+TEST(FormDefinitionApplying, LabelsAndLinesLieBeneathWindowedSiblingsAndAHiddenLabelShowsItsTextAsTooltip)
+{
+    const FormDefinition form = FormDefinition::parse(Designed, QStringLiteral("Mainform"));
+    QWidget window;
+    window.resize(600, 400);
+    auto *before = new QPushButton(&window);  // created before the label, over the start of its text
+    before->setGeometry(200, 140, 40, 40);
+    before->show();
+    auto *label = new QLabel(&window);
+    applyControlDefinition(label, form.control(QStringLiteral("Label1")));
+    auto *own = new QLabel(&window);
+    own->setToolTip(QStringLiteral("自己的提示"));
+    applyControlDefinition(own, form.control(QStringLiteral("Label1")));
+    auto *clear = new QLabel(&window);
+    applyControlDefinition(clear, form.control(QStringLiteral("Label1")));
+    clear->move(224, 300);
+    auto *line = new QWidget(&window);
+    applyControlDefinition(line, form.control(QStringLiteral("Line1")));
+    window.show();
+
+    EXPECT_EQ(window.childAt(230, 150), before);
+    EXPECT_EQ(label->toolTip(), QStringLiteral("Hestova"));
+    EXPECT_EQ(own->toolTip(), QStringLiteral("自己的提示"));
+    EXPECT_EQ(clear->toolTip(), QString());
+
+    // Created later, or raised later, a label stays beneath; so does a line.
+    auto *after = new QPushButton(&window);
+    after->setGeometry(260, 150, 30, 30);
+    after->show();
+    label->raise();
+    line->raise();
+    EXPECT_EQ(window.childAt(270, 155), after);
+    EXPECT_EQ(window.childAt(230, 150), before);
+    EXPECT_LT(window.children().indexOf(line), window.children().indexOf(before));
+
+    // Nothing hides it any more: no tooltip.
+    before->hide();
+    after->move(260, 350);
+    EXPECT_EQ(label->toolTip(), QString());
+    EXPECT_EQ(own->toolTip(), QStringLiteral("自己的提示"));
 }
 
 TEST(OleColors, BgrValuesSystemColoursAndTheirTexts)

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+class QWidget;
+
+namespace hestova::forms {
+
+// Labels and lines are drawn on their container's surface, beneath the container's windowed controls. One of
+// these per container keeps every lightweight control below its windowed siblings, whatever order those are
+// created, reparented or raised in, and gives a label part of whose text a windowed sibling hides its whole text
+// as tooltip (a label with a tooltip of its own keeps that one).
+class LightweightControls : public QObject {
+    Q_OBJECT
+
+public:
+    // Makes the control lightweight within its parent (and any parent it is moved to later).
+    static void add(QWidget *control);
+    static bool isLightweight(const QObject *object);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit LightweightControls(QWidget *container);
+    static LightweightControls &of(QWidget *container);
+
+    void watch(QObject *child);
+    bool stackedRight() const;
+    void restack();
+    bool isCovered(const QLabel &label) const;
+    void refreshTip(QObject *control) const;
+    void refreshTips() const;
+
+    QWidget *m_container;
+    bool m_restacking = false;
+};
+
+}  // namespace hestova::forms
