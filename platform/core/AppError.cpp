@@ -1,5 +1,7 @@
 #include "core/AppError.h"
 
+#include <cstring>
+
 namespace hestova {
 
 AppError::AppError(int number, const QString &description)
@@ -10,6 +12,11 @@ AppError::AppError(int number, const QString &description)
 QString AppError::boxText() const
 {
     return QString::number(m_number) + QStringLiteral("：  ") + m_description;
+}
+
+QString systemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 }  // namespace hestova

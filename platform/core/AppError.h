@@ -51,4 +51,7 @@ constexpr int ElementNotFound = 35601;  // image list element not found
 constexpr int KeyNotUnique = 35602;     // image list key not unique
 }  // namespace ErrorNumber
 
+// The system's description of an errno value, for the descriptions of errors.
+QString systemErrorText(int error);
+
 }  // namespace hestova

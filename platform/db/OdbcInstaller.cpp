@@ -14,8 +14,6 @@
 #include <QThread>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -111,7 +109,7 @@ void ensureFileExists(const QString &file)
     }
     if (errno != EEXIST)
         throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 无法创建：%2")
-                                                    .arg(file, QString::fromLocal8Bit(std::strerror(errno))));
+                                                    .arg(file, systemErrorText(errno)));
 }
 
 // The driver manager ignores a user file that it cannot open for writing, so such a file is left as it is.

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -17,11 +16,6 @@
 namespace hestova::db {
 
 namespace {
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QString userName(uid_t user)
 {
@@ -72,12 +66,12 @@ StagedFile::StagedFile(const QString &target) : m_target(target)
     const QByteArray targetName = QFile::encodeName(target);
     const int source = ::open(targetName.constData(), O_RDONLY | O_CLOEXEC);
     if (source < 0)
-        fail(QStringLiteral("无法读取 %1：%2").arg(target, systemError(errno)));
+        fail(QStringLiteral("无法读取 %1：%2").arg(target, systemErrorText(errno)));
     struct stat status = {};
     if (::fstat(source, &status) != 0) {
         const int error = errno;
         ::close(source);
-        fail(QStringLiteral("无法读取 %1：%2").arg(target, systemError(error)));
+        fail(QStringLiteral("无法读取 %1：%2").arg(target, systemErrorText(error)));
     }
     m_owner = status.st_uid;
     m_group = status.st_gid;
@@ -88,14 +82,14 @@ StagedFile::StagedFile(const QString &target) : m_target(target)
     if (copy < 0) {
         const int error = errno;
         ::close(source);
-        fail(QStringLiteral("无法在 %1 旁边创建临时文件：%2").arg(target, systemError(error)));
+        fail(QStringLiteral("无法在 %1 旁边创建临时文件：%2").arg(target, systemErrorText(error)));
     }
     m_path = QFile::decodeName(staged);
     const bool copied = copyContent(source, copy);
     const int error = errno;
     ::close(source);
     if (::close(copy) != 0 || !copied)
-        fail(QStringLiteral("无法写入 %1：%2").arg(m_path, systemError(copied ? errno : error)));
+        fail(QStringLiteral("无法写入 %1：%2").arg(m_path, systemErrorText(copied ? errno : error)));
 }
 
 StagedFile::~StagedFile()
@@ -110,18 +104,18 @@ void StagedFile::commit()
     const QByteArray staged = QFile::encodeName(m_path);
     struct stat status = {};
     if (::stat(staged.constData(), &status) != 0)
-        fail(QStringLiteral("无法读取 %1：%2").arg(m_path, systemError(errno)));
+        fail(QStringLiteral("无法读取 %1：%2").arg(m_path, systemErrorText(errno)));
     // Owner and group first: changing them may clear the set-id bits of the mode.
     if ((status.st_uid != m_owner || status.st_gid != m_group) &&
         ::chown(staged.constData(), m_owner, m_group) != 0) {
         const int error = errno;
         fail(QStringLiteral("%1 属于用户 %2、组 %3，本程序无法保持它的所有者和组（%4），所以没有修改它")
-                 .arg(m_target, userName(m_owner), groupName(m_group), systemError(error)));
+                 .arg(m_target, userName(m_owner), groupName(m_group), systemErrorText(error)));
     }
     if (::chmod(staged.constData(), m_mode) != 0)
-        fail(QStringLiteral("无法设置 %1 的权限：%2").arg(m_path, systemError(errno)));
+        fail(QStringLiteral("无法设置 %1 的权限：%2").arg(m_path, systemErrorText(errno)));
     if (std::rename(staged.constData(), QFile::encodeName(m_target).constData()) != 0)
-        fail(QStringLiteral("无法替换 %1：%2").arg(m_target, systemError(errno)));
+        fail(QStringLiteral("无法替换 %1：%2").arg(m_target, systemErrorText(errno)));
     m_path.clear();
 }
 

@@ -17,7 +17,6 @@ class LightweightControls : public QObject {
 public:
     // Makes the control lightweight within its parent (and any parent it is moved to later).
     static void add(QWidget *control);
-    static bool isLightweight(const QObject *object);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -25,6 +24,7 @@ protected:
 private:
     explicit LightweightControls(QWidget *container);
     static LightweightControls &of(QWidget *container);
+    static bool isLightweight(const QObject *object);
 
     void watch(QObject *child);
     bool stackedRight() const;
