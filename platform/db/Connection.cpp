@@ -88,6 +88,12 @@ void Connection::Open(const QString &connectionString)
     const QList<ConnectionEntry> entries = parseConnectionString(connectionString);
     const QString odbcString = odbcConnectionString(entries);
     const QString dsn = entryValue(entries, QStringLiteral("DSN"));
+    try {
+        OdbcInstaller::checkUserFile();
+    } catch (const AppError &error) {
+        const QString source = dsn.isEmpty() ? QString() : QStringLiteral("数据源 %1 ").arg(dsn);
+        throw AppError(ErrorNumber::Connection, source + QStringLiteral("没有连接：") + error.description());
+    }
     checkDatabaseFile(entries);
     std::optional<AppError> notFound = connectDriver(odbcString);
     if (!notFound && namesDatabase())

@@ -1,6 +1,8 @@
 #include "db/OdbcInstaller.h"
 
 #include "core/AppError.h"
+#include "db/OdbcIniFile.h"
+#include "db/RegularFile.h"
 #include "db/StagedFile.h"
 
 #include <QByteArray>
@@ -17,6 +19,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <odbcinst.h>
@@ -31,7 +34,6 @@ constexpr int UserFileLockWaitMs = 10000;
 constexpr int UserFileLockRetryMs = 100;
 // A registration writes in milliseconds: a lock file this old that names no process was left by a stopped copy.
 constexpr int StaleEmptyLockMs = 5000;
-constexpr int MaxLinkHops = 40;
 
 struct Registration {
     QString driver;
@@ -82,20 +84,15 @@ void writeEntries(const QString &file, const QString &name, const DataSourceAttr
     }
 }
 
-// The file a name leads to, through any links, even when that file does not exist yet; its folder is canonical, so
-// that every name of one file gives the same path.
-QString resolvedFile(const QString &path)
+QString userFileRole()
 {
-    QString current = QFileInfo(path).absoluteFilePath();
-    for (int hop = 0; hop < MaxLinkHops; ++hop) {
-        const QFileInfo info(current);
-        if (!info.isSymLink()) {
-            const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-            return folder.isEmpty() ? current : QDir(folder).filePath(info.fileName());
-        }
-        current = info.symLinkTarget();
-    }
-    return current;  // a loop of links: the write below reports it
+    return QStringLiteral("用户数据源文件");
+}
+
+// The user file as the driver manager reaches it: through its links, as the system follows them.
+QString userFileBehindLinks()
+{
+    return RegularFile::behindLinks(userDataSourceFile(), userFileRole());
 }
 
 // The driver manager falls back to the system file when the user file is missing, so a missing one is created
@@ -119,42 +116,12 @@ void checkWritable(const QString &file)
         throw AppError(ErrorNumber::DataSource, unwritableUserFileText(file));
 }
 
-// The keys (lower case) and values of the first section `name` of the ODBC file `path` as it is on disk now, as
-// the installer parses it. The installer's own reads may come from what it read a few seconds earlier.
-QHash<QString, QString> fileSection(const QString &path, const QString &name)
+QList<OdbcIniFile::Entry> iniEntries(const DataSourceAttributes &entries)
 {
-    QHash<QString, QString> entries;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return entries;
-    bool inSection = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromLocal8Bit(file.readLine()).trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            if (inSection)
-                break;
-            inSection = line.endsWith(QLatin1Char(']')) &&
-                        line.mid(1, line.size() - 2).trimmed().compare(name, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (!inSection || equals <= 0 || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QString key = line.left(equals).trimmed().toLower();
-        if (!entries.contains(key))  // the installer reads and writes the first of repeated keys
-            entries.insert(key, line.mid(equals + 1).trimmed());
-    }
-    return entries;
-}
-
-bool fileHolds(const QString &path, const QString &name, const DataSourceAttributes &entries)
-{
-    const QHash<QString, QString> section = fileSection(path, name);
-    for (const auto &[key, value] : entries) {
-        if (section.value(key.toLower()) != value)
-            return false;
-    }
-    return true;
+    QList<OdbcIniFile::Entry> converted;
+    for (const auto &[key, value] : entries)
+        converted.append({key.toLocal8Bit(), value.toLocal8Bit()});
+    return converted;
 }
 
 // A lock file that names no process (its writer stopped between creating and writing it) and is older than a
@@ -173,6 +140,8 @@ void removeLockNamingNoProcess(QLockFile &lock, const QString &lockPath)
     if (!namesNoProcessAndIsOld())
         return;
     QLockFile removal(lockPath + QStringLiteral(".rmlock"));
+    // Held only for the check: one left empty by a stopped copy is stale as soon.
+    removal.setStaleLockTime(StaleEmptyLockMs);
     if (removal.tryLock(0) && namesNoProcessAndIsOld())
         lock.removeStaleLockFile();
 }
@@ -189,15 +158,56 @@ bool lockWithin(QLockFile &lock, const QString &lockPath, int waitMs)
     return true;
 }
 
+// Why QLockFile could not create the lock file: the same creation and write, tried once and undone.
+QString lockCreationFailure(const QString &lockPath)
+{
+    const QByteArray name = QFile::encodeName(lockPath);
+    const int probe = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (probe < 0)
+        return systemErrorText(errno);
+    const QByteArray lockInfo(128, ' ');
+    const bool written = ::write(probe, lockInfo.constData(), lockInfo.size()) == lockInfo.size() && ::fsync(probe) == 0;
+    const int error = errno;
+    ::close(probe);
+    ::unlink(name.constData());
+    return written ? QString() : systemErrorText(error);
+}
+
+// Takes the lock that lets copies of the program write the user file one at a time.
+void lockUserFile(QLockFile &lock, const QString &lockPath, const QString &file)
+{
+    const QString role = QStringLiteral("锁文件");
+    RegularFile::checkKind(lockPath, role);
+    if (lockWithin(lock, lockPath, UserFileLockWaitMs))
+        return;
+    RegularFile::checkKind(lockPath, role);
+    if (lock.error() == QLockFile::LockFailedError)
+        throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 正被另一个程序修改").arg(file));
+    const QString reason = lockCreationFailure(lockPath);
+    throw AppError(ErrorNumber::DataSource, reason.isEmpty()
+                                                ? QStringLiteral("无法创建锁文件 %1").arg(lockPath)
+                                                : QStringLiteral("无法创建锁文件 %1：%2").arg(lockPath, reason));
+}
+
 // The installer rewrites a file in place, so a reader (the driver manager of a copy that is connecting) could
 // find it half written: the entries go into a private copy beside the file, which then takes its place at once.
-void replaceWithEntries(const QString &file, const QString &name, const DataSourceAttributes &entries)
+void replaceWithEntries(const QString &file, const QByteArray &original, const struct stat &status,
+                        const QString &name, const DataSourceAttributes &entries)
 {
-    StagedFile staged(file);
+    OdbcIniFile expected = OdbcIniFile::parse(original);
+    for (const OdbcIniFile::Entry &entry : iniEntries(entries))
+        expected.set(name.toLocal8Bit(), entry.key, entry.value);
+    StagedFile staged(file, original, status);
     writeEntries(staged.path(), name, entries);
-    // The installer can report success without having written the entries, so they are read back.
-    if (!fileHolds(staged.path(), name, entries))
-        throw AppError(ErrorNumber::DataSource, QStringLiteral("%1 没有写入").arg(staged.path()));
+    // The installer reports success for writes it did not make (on a full disk, past a file-size limit), so the
+    // whole copy is checked before it replaces the file.
+    if (OdbcIniFile::parse(staged.content()) != expected) {
+        const QString reason = staged.writeFailure(expected.text().size());
+        throw AppError(ErrorNumber::DataSource,
+                       reason.isEmpty()
+                           ? QStringLiteral("%1 的新副本与应写入的内容不符，%1 没有修改").arg(file)
+                           : QStringLiteral("%1 的新副本没有完整写入（%2），%1 没有修改").arg(file, reason));
+    }
     staged.commit();
 }
 
@@ -209,27 +219,31 @@ void registerEntries(const QString &name, const QString &driver, const DataSourc
     registrations().insert(registrationKey(name), {driver, attributes});
     DataSourceAttributes entries{{QStringLiteral("Driver"), driver}};
     entries.append(attributes);
-    const QString path = userDataSourceFile();
-    if (write == Write::WhenDifferent && fileHolds(path, name, entries))
+    const QByteArray section = name.toLocal8Bit();
+    const QList<OdbcIniFile::Entry> wanted = iniEntries(entries);
+    const auto holdsEntries = [&](const std::optional<QByteArray> &content) {
+        return write == Write::WhenDifferent && content && OdbcIniFile::parse(*content).holds(section, wanted);
+    };
+    const QString file = userFileBehindLinks();
+    if (holdsEntries(RegularFile::read(file, userFileRole())))
         return;
 
     // Copies of the program write one at a time, whatever name leads them to the file.
-    const QString file = resolvedFile(path);
     ensureFileExists(file);
     checkWritable(file);
     const QString lockPath = file + QStringLiteral(".lock");
     QLockFile lock(lockPath);
-    if (!lockWithin(lock, lockPath, UserFileLockWaitMs)) {
-        const QString reason = lock.error() == QLockFile::LockFailedError
-                                   ? QStringLiteral("用户数据源文件 %1 正被另一个程序修改").arg(file)
-                                   : QStringLiteral("无法创建锁文件 %1").arg(lockPath);
-        throw AppError(ErrorNumber::DataSource, QStringLiteral("数据源 %1 未能注册：%2").arg(name, reason));
-    }
-    // Another copy may have written the same entries while this one waited.
-    if (write == Write::WhenDifferent && fileHolds(file, name, entries))
-        return;
     try {
-        replaceWithEntries(file, name, entries);
+        lockUserFile(lock, lockPath, file);
+        StagedFile::removeLeftovers(file);
+        struct stat status = {};
+        const std::optional<QByteArray> current = RegularFile::read(file, userFileRole(), &status);
+        if (!current)
+            throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 在注册时被删除了").arg(file));
+        // Another copy may have written the same entries while this one waited.
+        if (holdsEntries(current))
+            return;
+        replaceWithEntries(file, *current, status, name, entries);
     } catch (const AppError &error) {
         throw AppError(ErrorNumber::DataSource, QStringLiteral("数据源 %1 未能注册：%2").arg(name, error.description()));
     }
@@ -251,6 +265,11 @@ std::optional<QString> registerAgain(const QString &name)
     // Written even when the file holds the entries: a write makes the installer read the file anew.
     registerEntries(name, registration.driver, registration.attributes, Write::Always);
     return registration.driver;
+}
+
+void checkUserFile()
+{
+    RegularFile::checkKind(userFileBehindLinks(), userFileRole());
 }
 
 QString userDataSourceFile()

@@ -15,14 +15,19 @@ namespace OdbcInstaller {
 
 // Makes the user data source `name` use `driver` with the given attributes. Leaves the user file untouched when it
 // already holds them; otherwise writes them, under a lock file beside the file the user file's name leads to, key by
-// key into a private copy of it (other keys and data sources stay), reads them back and puts the copy in its place
-// at once, with its owner, group and mode. Throws AppError(ErrorNumber::DataSource, ...) when that fails, among
-// others for a file that cannot be written or whose owner and group this process may not keep.
+// key into a private copy of it (other keys and data sources stay). The copy takes the file's place at once, with
+// its owner, group and mode, once it is checked whole and on disk. Throws AppError(ErrorNumber::DataSource, ...)
+// when that fails, among others for a file that is not a regular one, cannot be written whole or whose owner and
+// group this process may not keep.
 void registerUserDataSource(const QString &name, const QString &driver, const DataSourceAttributes &attributes);
 
 // Registers `name` again as this process last registered it into the current user file, writing the entries even
 // when the file holds them, and returns its driver; nullopt when this process never registered it.
 std::optional<QString> registerAgain(const QString &name);
+
+// Throws AppError(ErrorNumber::DataSource, ...) unless the user file, through its links, is missing or a regular
+// file: the driver manager would wait for ever on a named pipe.
+void checkUserFile();
 
 // The file that holds the user data sources: $ODBCINI when set, else ~/.odbc.ini.
 QString userDataSourceFile();

@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "core/AppFolder.h"
 #include "db/Connection.h"
+#include "db/OdbcIniFile.h"
 #include "db/OdbcInstaller.h"
 #include "db/Recordset.h"
 #include "db/SurveyDataSource.h"
@@ -16,9 +17,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,19 +59,15 @@ using Sections = QMap<QString, QMap<QString, QString>>;
 
 Sections readSections(const QString &path)
 {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Sections();
     Sections sections;
-    QString section;
-    for (const QString &raw : readFile(path).split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (line.startsWith('[') && line.endsWith(']')) {
-            section = line.mid(1, line.size() - 2);
-            sections[section];
-        } else if (line.contains('=') && !line.startsWith(';') && !line.startsWith('#')) {
-            const qsizetype equals = line.indexOf('=');
-            sections[section][line.left(equals).trimmed().toLower()] = line.mid(equals + 1).trimmed();
-        } else if (!line.isEmpty() && !line.startsWith(';') && !line.startsWith('#')) {
-            sections[section][QStringLiteral("<garbage>")] += line;
-        }
+    const OdbcIniFile parsed = OdbcIniFile::parse(file.readAll());
+    for (const OdbcIniFile::Section &section : parsed.sections()) {
+        auto &keys = sections[QString::fromLocal8Bit(section.name)];
+        for (const OdbcIniFile::Entry &entry : section.entries)
+            keys.insert(QString::fromLocal8Bit(entry.key).toLower(), QString::fromLocal8Bit(entry.value));
     }
     return sections;
 }
@@ -82,11 +83,14 @@ QByteArray manyOtherDataSources(int count)
 }
 
 // Runs the helper that registers and connects as one starting copy of the program, with ODBCINI naming
-// `userFile` when given, and as the user `runAs` when given (the test then runs as root).
+// `userFile` when given, as the user `runAs` when given (the test then runs as root), and with `setUp` run in the
+// new process before the helper starts.
 std::unique_ptr<QProcess> startCopy(const QStringList &arguments, const QString &userFile = QString(),
-                                    const QString &runAs = QString())
+                                    const QString &runAs = QString(), const std::function<void()> &setUp = {})
 {
     auto copy = std::make_unique<QProcess>();
+    if (setUp)
+        copy->setChildProcessModifier(setUp);
     if (!userFile.isEmpty()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("ODBCINI"), userFile);
@@ -167,6 +171,46 @@ TEST(DataSource, ReRegistrationFromAnotherFolderMovesTheDataSource)
     Recordset surveys;
     surveys.Open("select * from mydjb", connection);
     EXPECT_EQ(surveys.RecordCount(), 0) << "the second folder's database is reached";
+}
+
+TEST(DataSource, NamesThroughLinkedFoldersLeadWhereTheSystemLeads)
+{
+    // lnk -> deep/a/b and deep/a/b/odbc.ini -> ../real/odbc.ini: the system climbs from deep/a/b, not from lnk.
+    TempAppFolder folder;
+    QDir(folder.path()).mkpath("deep/a/b");
+    QDir(folder.path()).mkpath("deep/a/real");
+    QDir(folder.path()).mkpath("other");
+    ASSERT_TRUE(QFile::link("deep/a/b", folder.file("lnk")));
+    ASSERT_TRUE(QFile::link("../real/odbc.ini", folder.file("deep/a/b/odbc.ini")));
+    const QString database = folder.file("myd.mdb");
+    const QString other = folder.file("other/myd.mdb");
+    TestDatabase::createFile(database);
+    TestDatabase::createFile(other);
+    const QByteArray earlier = "[myddc]\nDriver=SQLite3\nDatabase=" + other.toLocal8Bit() + "\nNoCreat=1\n";
+    const auto surveys = [](const QString &file) {
+        Connection connection;
+        connection.Open("DRIVER={SQLite3};Database=" + file);
+        Recordset rows;
+        rows.Open("select * from mydjb", connection);
+        return rows.RecordCount();
+    };
+
+    // A relative name that climbs out of the linked folder: lnk/.. is deep/a.
+    for (const auto &[name, userFile] : {std::pair{"lnk/odbc.ini", "deep/a/real/odbc.ini"},
+                                         std::pair{"lnk/../odbc.ini", "deep/a/odbc.ini"}}) {
+        writeFile(folder.file(userFile), earlier);
+        qputenv("ODBCINI", QFile::encodeName(folder.path() + '/' + name));
+        registerSurveyDataSource(database);
+        Connection connection;
+        connection.Open(SurveyConnectionString);
+        connection.Execute(QStringLiteral("insert into mydjb values(%1, '2024-1-1', 'linked')").arg(surveys(database) + 1));
+        EXPECT_EQ(readSections(folder.file(userFile)).value("myddc").value("database"), database) << name;
+    }
+    EXPECT_EQ(surveys(database), 2);
+    EXPECT_EQ(surveys(other), 0);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"deep", "lnk", "myd.mdb", "other"}))
+        << "no file written beside the link";
 }
 
 TEST(DataSource, RegistrationThatCannotBeWrittenThrowsDataSourceError)
@@ -309,18 +353,76 @@ TEST(DataSource, ReplacedUserFileKeepsOwnerGroupAndModeOrStaysUntouched)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no copy left staged";
 }
 
-TEST(DataSource, LockFileLeftEmptyByAStoppedCopyIsStale)
+TEST(DataSource, WhatStoppedCopiesLeftIsClearedByTheNextWrite)
 {
     TempAppFolder folder;
     writeFile(folder.odbcIniPath(), OtherDataSources);
+    // An empty lock older than a registration takes, but younger than QLockFile's own limit less the wait.
     const QString lock = folder.odbcIniPath() + ".lock";
     writeFile(lock, QByteArray());
     QFile lockFile(lock);
     ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-20), QFileDevice::FileModificationTime));
+    ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-8), QFileDevice::FileModificationTime));
     lockFile.close();
+    // Copies that killed starts left, and files of the user's own with similar names.
+    const QStringList leftovers{"odbc.ini.hestova-staged-a1B2c3", "odbc.ini.hestova-staged-ZZZZZZ"};
+    const QStringList usersOwn{"odbc.ini.backup", "odbc.ini.hestova-staged-notes.txt", "odbc.ini.lock.txt"};
+    for (const QString &name : leftovers + usersOwn)
+        writeFile(folder.file(name), OtherDataSources);
 
     registerSurveyDataSource(folder.file("myd.mdb"));
     EXPECT_EQ(readSections(folder.odbcIniPath()).value("myddc").value("database"), folder.file("myd.mdb"));
-    EXPECT_FALSE(QFile::exists(lock));
+    QStringList expected = usersOwn + QStringList{"odbc.ini"};
+    expected.sort();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+              expected);
+}
+
+TEST(DataSource, RewriteCutShortLeavesTheUserFileAsItWas)
+{
+    // [myddc] first and others after it, just under a file-size limit that the rewrite passes.
+    TempAppFolder folder;
+    constexpr rlim_t Limit = 8192;
+    QByteArray content = "[myddc]\nDriver=SQLite3\nDatabase=/old/myd.mdb\nNoCreat=1\n";
+    for (int i = 0; content.size() < Limit - 80; ++i)
+        content += "\n[pad" + QByteArray::number(i) + "]\nDriver=SQLite3\nDatabase=/srv/pad" + QByteArray::number(i) +
+                   "/data.db\n";
+    ASSERT_LE(content.size(), Limit);
+    writeFile(folder.odbcIniPath(), content);
+    const QString deep = QString(200, QLatin1Char('f'));
+    QDir(folder.path()).mkpath(deep);
+    const QString database = folder.file(deep + "/myd.mdb");
+    TestDatabase::createFile(database);
+
+    const auto copy = startCopy({database}, folder.odbcIniPath(), QString(), [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{Limit, Limit};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    ASSERT_TRUE(copy->waitForFinished(120000));
+    EXPECT_EQ(copy->exitCode(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(copy->readAllStandardError())
+                    .contains(QStringLiteral("的新副本没有完整写入（%1）").arg(systemErrorText(EFBIG))));
+    QFile file(folder.odbcIniPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), content);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"odbc.ini"}) << "nothing left beside it";
+}
+
+TEST(DataSource, UserFileThatIsNoRegularFileIsRefusedWithoutWaiting)
+{
+    TempAppFolder folder;
+    const QString database = folder.file("myd.mdb");
+    TestDatabase::createFile(database);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.odbcIniPath()).constData(), 0600), 0);
+
+    // Both the registration and the connection would wait for a writer of the pipe.
+    const auto copy = startCopy({database}, folder.odbcIniPath());
+    const bool finished = copy->waitForFinished(60000);
+    if (!finished)
+        copy->kill();
+    ASSERT_TRUE(finished) << "the start waits on the named pipe";
+    const QString refused = QStringLiteral("用户数据源文件 %1 是命名管道，不是普通文件").arg(folder.odbcIniPath());
+    EXPECT_EQ(QString::fromLocal8Bit(copy->readAllStandardError()).trimmed(),
+              QStringLiteral("3000：  %1\n3001：  数据源 myddc 没有连接：%1").arg(refused));
 }

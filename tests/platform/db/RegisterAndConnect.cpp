@@ -1,6 +1,7 @@
 // Started by the data-source tests as one copy of the program would start: registers "myddc" over the database
 // given and opens a connection to it. With --replace-user-file, the user file is replaced by the given file
-// between the two, as another program might. Exit code 0 when the connection reads the survey table.
+// between the two, as another program might. A failed registration is reported and the connection still tried, as
+// the program does. Exit code 0 when both succeed and the connection reads the survey table.
 #include "core/AppError.h"
 #include "db/Connection.h"
 #include "db/OdbcInstaller.h"
@@ -19,8 +20,14 @@ int main(int argc, char **argv)
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 2 && !(arguments.size() == 4 && arguments[2] == QLatin1String("--replace-user-file")))
         return 2;
+    int exitCode = 0;
     try {
         db::registerSurveyDataSource(arguments[1]);
+    } catch (const AppError &error) {
+        QTextStream(stderr) << error.boxText() << Qt::endl;
+        exitCode = 1;
+    }
+    try {
         if (arguments.size() == 4) {
             const QString userFile = db::OdbcInstaller::userDataSourceFile();
             if (!QFile::remove(userFile) || !QFile::copy(arguments[3], userFile))
@@ -34,5 +41,5 @@ int main(int argc, char **argv)
         QTextStream(stderr) << error.boxText() << Qt::endl;
         return 1;
     }
-    return 0;
+    return exitCode;
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+#include <sys/stat.h>
+
+namespace hestova::db::RegularFile {
+
+// The descriptions below name a file by its role ("用户数据源文件") and path. Failures throw
+// AppError(ErrorNumber::DataSource, ...) with the system's reason.
+
+// The file that `path` leads to as the system resolves it: each folder on the way is taken physically (".." after
+// a link climbs from the link's target), and a relative link target is taken from the physical folder that holds
+// the link. The file itself need not exist; the folder that would hold it must.
+QString behindLinks(const QString &path, const QString &role);
+
+// Throws unless `path` is missing or a regular file. Looks without opening it.
+void checkKind(const QString &path, const QString &role);
+
+// The whole content of the regular file `path`, and its status; nullopt when it does not exist. Throws for
+// anything but a regular file, which is never opened (a named pipe would block the read, a device never end it).
+std::optional<QByteArray> read(const QString &path, const QString &role, struct stat *status = nullptr);
+
+}  // namespace hestova::db::RegularFile
