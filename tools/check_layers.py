@@ -1,86 +1,120 @@
 #!/usr/bin/env python3
-"""Checks that no source file includes a file of a layer above its own.
+"""Checks that no object of the build read a header of a layer above its source file's own.
 
 Usage: check_layers.py BUILD_DIR
-       (a build configured with CMAKE_EXPORT_COMPILE_COMMANDS, as the top CMakeLists.txt does)
+       (a build made with CMake's Makefile generator and a compiler that writes dependency files, as ./dev.sh does)
 
 Layers, bottom up: platform, controls, app, reports, main (the program's main). A file may include files of its
-own layer and of the layers below. Each include is resolved as the compiler resolves it: a quoted one in the
-including file's folder first, then in the -iquote folders; quoted and bracketed ones then in the -I and the
--isystem folders of the compile command, in order. Includes that resolve outside the source tree (system and Qt
-headers) are not followed. Prints every include that runs up and exits 1 when there is one.
+own layer and of the layers below. What an object read is what the compiler wrote into its dependency file (the
+`*.o.d` beside the object, as CMake lists them for each target in its DependInfo.cmake), so includes through
+macros, comments and line continuations count as the compiler saw them. A generated file in the build tree (moc,
+autogen) belongs to the layer of the folder it is generated for. Files outside the layers (system and Qt headers,
+tests, tools) are not checked. Prints every header that runs up and exits 1 when there is one, 2 when the build
+lacks a dependency file.
 """
-import json
 import re
-import shlex
 import sys
 from pathlib import Path
 
 LAYERS = ["platform", "controls", "app", "reports", "main"]
-INCLUDE = re.compile(r'^\s*#\s*include\s*(?:"([^"]+)"|<([^>]+)>)', re.MULTILINE)
+QUOTED = re.compile(r'"([^"]*)"')
+MAKE_WORD = re.compile(r"(?:\\.|[^\s\\])+")
 
 
-def layer(path, root):
-    try:
-        top = path.relative_to(root).parts[0]
-    except ValueError:
-        return None
-    return LAYERS.index(top) if top in LAYERS else None
+class BuildError(Exception):
+    pass
 
 
-def include_dirs(command):
-    """The folders searched for quoted includes only, and for both kinds, in the compiler's order."""
-    words = shlex.split(command)
-    found = {"-iquote": [], "-I": [], "-isystem": []}
-    for i, word in enumerate(words):
-        for option, dirs in found.items():
-            if word == option and i + 1 < len(words):
-                dirs.append(Path(words[i + 1]))
-            elif word.startswith(option) and len(word) > len(option):
-                dirs.append(Path(word[len(option):]))
-    return found["-iquote"], found["-I"] + found["-isystem"]
-
-
-def resolve(name, folders):
-    for folder in folders:
-        candidate = (folder / name).resolve()
-        if candidate.is_file():
-            return candidate
+def layer(path, root, build):
+    """The layer's index of a source or generated file, or None for a file outside the layers."""
+    for base in (build, root):
+        try:
+            top = path.relative_to(base).parts[0]
+        except ValueError:
+            continue
+        return LAYERS.index(top) if top in LAYERS else None
     return None
 
 
+def cmake_list(name, cmake_file):
+    """The quoted items of `set(NAME "..." ...)` in a file that CMake wrote."""
+    found = re.search(rf'set\({name}((?:\s*"[^"]*")*)\s*\)', cmake_file.read_text(encoding="utf-8"))
+    if found is None:
+        raise BuildError(f"{cmake_file} sets no {name}")
+    return QUOTED.findall(found.group(1))
+
+
+def objects(build):
+    """(source, dependency file, folder the compiler ran in) of every object of every target of the build."""
+    makefile = build / "CMakeFiles" / "Makefile.cmake"
+    if not makefile.is_file():
+        raise BuildError(f"{build} is not a build of CMake's Makefile generator (no {makefile})")
+    for info in cmake_list("CMAKE_DEPEND_INFO_FILES", makefile):
+        info = build / info
+        if cmake_list("CMAKE_DEPENDS_LANGUAGES", info):
+            raise BuildError(f"{info}: CMake scans these sources' includes itself; the compiler wrote no "
+                             "dependency files to check")
+        target_dir = info.parent.parent.parent
+        entries = cmake_list("CMAKE_DEPENDS_DEPENDENCY_FILES", info)
+        for source, _object, _kind, dependency_file in zip(*[iter(entries)] * 4):
+            yield Path(source).resolve(), build / dependency_file, target_dir
+
+
+def prerequisites(dependency_file, compile_dir):
+    """The files of a make rule as the compiler writes it: the source and every header it read."""
+    if not dependency_file.is_file():
+        raise BuildError(f"{dependency_file} is missing: build the tree before checking it")
+    text = dependency_file.read_text(encoding="utf-8", errors="surrogateescape").replace("\\\n", " ")
+    rule = text.split("\n", 1)[0]
+    _, separator, files = rule.partition(": ")
+    if not separator:
+        raise BuildError(f"{dependency_file} holds no make rule")
+    for word in MAKE_WORD.findall(files):
+        name = re.sub(r"\\(.)", r"\1", word).replace("$$", "$")
+        yield (compile_dir / name).resolve()
+
+
+def faults(root, build):
+    """Every (source, header) of an object whose header lies in a layer above its source's, and the count of
+    objects checked."""
+    found, checked = set(), 0
+    for source, dependency_file, compile_dir in objects(build):
+        own = layer(source, root, build)
+        if own is None:
+            continue
+        checked += 1
+        for header in prerequisites(dependency_file, compile_dir):
+            above = layer(header, root, build)
+            if above is not None and above > own:
+                found.add((shown(source, root), shown(header, root)))
+    return found, checked
+
+
+def shown(path, root):
+    try:
+        return str(path.relative_to(root))
+    except ValueError:
+        return str(path)
+
+
 def main():
+    if len(sys.argv) != 2:
+        print("usage: check_layers.py BUILD_DIR", file=sys.stderr)
+        return 2
     build = Path(sys.argv[1]).resolve()
     root = Path(__file__).resolve().parent.parent
-    entries = json.loads((build / "compile_commands.json").read_text(encoding="utf-8"))
-    faults = set()
-    checked = set()
-    for entry in entries:
-        source = Path(entry["file"]).resolve()
-        if layer(source, root) is None:
-            continue
-        quote_dirs, dirs = include_dirs(entry.get("command") or shlex.join(entry["arguments"]))
-        pending, seen = [source], set()
-        while pending:
-            current = pending.pop()
-            if current in seen:
-                continue
-            seen.add(current)
-            checked.add(current)
-            own = layer(current, root)
-            for quoted, bracketed in INCLUDE.findall(current.read_text(encoding="utf-8", errors="replace")):
-                folders = [current.parent] + quote_dirs + dirs if quoted else dirs
-                target = resolve(quoted or bracketed, folders)
-                if target is None or layer(target, root) is None:
-                    continue
-                if layer(target, root) > own:
-                    faults.add(f"{current.relative_to(root)} includes {target.relative_to(root)}")
-                pending.append(target)
-    for fault in sorted(faults):
-        print(fault)
-    print(f"{len(checked)} files checked, {len(faults)} includes run up "
-          f"({' < '.join(LAYERS)})")
-    return 1 if faults else 0
+    try:
+        found, checked = faults(root, build)
+    except BuildError as error:
+        print(f"check_layers.py: {error}", file=sys.stderr)
+        return 2
+    if checked == 0:
+        print(f"check_layers.py: {build} lists no object of a layer's source file", file=sys.stderr)
+        return 2
+    for source, header in sorted(found):
+        print(f"{source} includes {header}")
+    print(f"{checked} objects checked, {len(found)} includes run up ({' < '.join(LAYERS)})")
+    return 1 if found else 0
 
 
 if __name__ == "__main__":

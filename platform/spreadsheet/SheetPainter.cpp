@@ -12,16 +12,17 @@ constexpr double CellPadding = 30;  // twips between a cell's edge and its text
 const QColor GridColor(0xD0, 0xD0, 0xD0);
 const QColor SelectionColor(0x33, 0x66, 0xCC);
 
-// A number in the C form, or with the locale's decimal separator in place of the point: "80," as "80.".
+// A finite number in the C form, or with the locale's decimal separator in place of the point: "80," as "80.".
+// "nan" and "inf", which toDouble() takes, are words.
 bool isNumber(const QString &text, const QLocale &locale)
 {
     bool ok = false;
     const QString trimmed = text.trimmed();
-    trimmed.toDouble(&ok);
+    double value = trimmed.toDouble(&ok);
     const QString separator = locale.decimalPoint();
     if (!ok && separator != QLatin1String("."))
-        QString(trimmed).replace(separator, QLatin1String(".")).toDouble(&ok);
-    return ok;
+        value = QString(trimmed).replace(separator, QLatin1String(".")).toDouble(&ok);
+    return ok && std::isfinite(value);
 }
 
 double lineWidthTwips(LineStyle style)

@@ -287,8 +287,9 @@ TEST(SpreadsheetView, GeneralCellsPutNumbersRightInTheCAndTheSystemLocalesFormAn
 {
     useSongFace();
     const QStringList texts = {QStringLiteral("66,67"), QStringLiteral("100,"), QStringLiteral("80."),
-                               QStringLiteral("满意"), QStringLiteral(",")};
-    const QList<bool> right = {true, true, true, false, false};
+                               QStringLiteral("满意"), QStringLiteral(","), QStringLiteral("nan"),
+                               QStringLiteral("INF"), QStringLiteral("-inf")};
+    const QList<bool> right = {true, true, true, false, false, false, false, false};
     Sheet sheet;
     sheet.setColWidth(1, 3000);
     for (int row = 1; row <= texts.size(); ++row)
