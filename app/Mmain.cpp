@@ -1,6 +1,6 @@
 #include "Mmain.h"
 
-#include "Mainform.h"
+#include "windows/Mainform.h"
 #include "Modbc.h"
 #include "forms/Forms.h"
 

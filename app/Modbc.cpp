@@ -2,7 +2,7 @@
 
 #include "core/AppError.h"
 #include "core/AppFolder.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/MessageBox.h"
 
 namespace Modbc {

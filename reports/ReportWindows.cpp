@@ -1,6 +1,6 @@
 #include "ReportWindows.h"
 
-#include "SurveyWindows.h"
+#include "windows/SurveyWindows.h"
 #include "forms/Forms.h"
 #include "functional/Reportzn.h"
 #include "medtech/Reportyj.h"

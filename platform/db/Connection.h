@@ -10,8 +10,8 @@
 namespace hestova::db {
 
 // One connection to a data source. Open takes a connection string such as
-// "PROVIDER=MSDASQL;dsn=myddc;uid=;pwd=zvbt"; the PROVIDER entry is dropped and the rest goes to the ODBC driver
-// manager. Every failure throws hestova::AppError with the driver's number and message.
+// "PROVIDER=MSDASQL;dsn=<name>;uid=;pwd=<password>"; the PROVIDER entry is dropped and the rest goes to the ODBC
+// driver manager. Every failure throws hestova::AppError with the driver's number and message.
 class Connection {
 public:
     Connection() = default;

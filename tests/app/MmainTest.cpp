@@ -1,4 +1,4 @@
-#include "Mainform.h"
+#include "windows/Mainform.h"
 #include "Mmain.h"
 
 #include "TempAppFolder.h"

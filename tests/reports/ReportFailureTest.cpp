@@ -1,7 +1,7 @@
 // A report window that meets an error while it opens or closes reports it and keeps going.
 #include "ReportFixture.h"
 
-#include "Mainform.h"
+#include "windows/Mainform.h"
 #include "core/AppError.h"
 #include "forms/Forms.h"
 #include "patient/Reportbr.h"

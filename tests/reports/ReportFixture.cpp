@@ -1,10 +1,10 @@
 #include "ReportFixture.h"
 
-#include "Mainform.h"
+#include "windows/Mainform.h"
 #include "Mmain.h"
 #include "TestDatabase.h"
 #include "db/Connection.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Forms.h"
 #include "functional/Reportzn.h"
 #include "medtech/Reportyj.h"

@@ -5,7 +5,7 @@
 #include "Mmain.h"
 #include "core/AppError.h"
 #include "core/AppFolder.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Fonts.h"
 #include "forms/Forms.h"
 #include "functional/Reportzn.h"

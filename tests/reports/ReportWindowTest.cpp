@@ -1,7 +1,7 @@
 // The report-window frame, checked on each of the three report windows.
 #include "ReportFixture.h"
 
-#include "Mainform.h"
+#include "windows/Mainform.h"
 #include "Mmain.h"
 #include "common/Picture.h"
 #include "core/AppError.h"

@@ -2,7 +2,7 @@
 
 #include "TempAppFolder.h"
 #include "core/AppError.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 
 #include <QFile>
 #include <QProcess>

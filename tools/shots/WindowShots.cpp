@@ -2,8 +2,8 @@
 //   window_shots <application folder> main|menu|about
 // "menu" pops up the report menu under its button. The program's own windows, controls and skin are used;
 // nothing is written to the application folder.
-#include "About.h"
-#include "Mainform.h"
+#include "windows/About.h"
+#include "windows/Mainform.h"
 
 #include "core/AppFolder.h"
 #include "forms/Fonts.h"

@@ -1,4 +1,4 @@
-#include "SurveyTable.h"
+#include "pickers/SurveyTable.h"
 
 #include "PickerFixture.h"
 #include "TempAppFolder.h"
@@ -6,7 +6,7 @@
 #include "core/AppError.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 
 #include <gtest/gtest.h>
 

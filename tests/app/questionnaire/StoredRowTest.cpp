@@ -4,7 +4,7 @@
 #include "TestDatabase.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "questionnaire/QuestionnaireModel.h"
 
 #include <gtest/gtest.h>

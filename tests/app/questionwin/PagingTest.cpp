@@ -1,6 +1,6 @@
 #include "QuestionnaireWindowFixture.h"
 
-#include "QuestionTextLabel.h"
+#include "questionwin/QuestionTextLabel.h"
 
 #include <QIcon>
 

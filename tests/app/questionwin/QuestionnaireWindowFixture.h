@@ -1,14 +1,14 @@
 #pragma once
 
 #include "Mmain.h"
-#include "Question.h"
-#include "Questionyj.h"
-#include "Questionzn.h"
+#include "questionwin/Question.h"
+#include "questionwin/Questionyj.h"
+#include "questionwin/Questionzn.h"
 #include "TempAppFolder.h"
 #include "TestDatabase.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Fonts.h"
 #include "forms/Forms.h"
 #include "forms/MessageBox.h"

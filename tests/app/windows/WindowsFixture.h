@@ -1,14 +1,14 @@
 #pragma once
 
-#include "About.h"
-#include "ChoiceNew.h"
-#include "ChoiceRept.h"
-#include "Mainform.h"
+#include "windows/About.h"
+#include "pickers/ChoiceNew.h"
+#include "pickers/ChoiceRept.h"
+#include "windows/Mainform.h"
 
 #include "TempAppFolder.h"
 #include "TestDatabase.h"
 #include "db/Connection.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Forms.h"
 #include "forms/MessageBox.h"
 #include "forms/PopupMenu.h"

@@ -5,7 +5,7 @@
 #include "db/Connection.h"
 #include "db/Recordset.h"
 #include "db/StatementText.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 
 #include <QDir>
 #include <QFile>

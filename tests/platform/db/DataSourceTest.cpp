@@ -6,7 +6,7 @@
 #include "db/OdbcIniFile.h"
 #include "db/OdbcInstaller.h"
 #include "db/Recordset.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "core/AppError.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 
 #include <gtest/gtest.h>
 

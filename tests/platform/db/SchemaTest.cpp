@@ -2,7 +2,7 @@
 #include "TestDatabase.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "FunctionalReportFixture.h"
 
 #include "db/Connection.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Forms.h"
 #include "functional/Reportzn.h"
 #include "spreadsheet/Spreadsheet.h"

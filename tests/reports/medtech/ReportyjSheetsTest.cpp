@@ -3,7 +3,7 @@
 #include "ReportFixture.h"
 
 #include "db/Connection.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Forms.h"
 #include "medtech/Reportyj.h"
 #include "spreadsheet/Spreadsheet.h"

@@ -1,7 +1,7 @@
 #include "PatientReportTest.h"
 
 #include "db/Connection.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Forms.h"
 #include "patient/Reportbr.h"
 #include "spreadsheet/Spreadsheet.h"

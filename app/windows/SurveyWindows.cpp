@@ -1,8 +1,8 @@
-#include "SurveyWindows.h"
+#include "windows/SurveyWindows.h"
 
-#include "Question.h"
-#include "Questionyj.h"
-#include "Questionzn.h"
+#include "questionwin/Question.h"
+#include "questionwin/Questionyj.h"
+#include "questionwin/Questionzn.h"
 #include "core/AppError.h"
 #include "forms/Forms.h"
 

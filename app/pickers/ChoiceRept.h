@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SurveyPicker.h"
+#include "pickers/SurveyPicker.h"
 
 // The survey picker for reports: lists the surveys and, on "生成报表数据", fills the work table of the current
 // survey kind with the chosen survey's answer rows, shows the kind's report window and unloads itself and the

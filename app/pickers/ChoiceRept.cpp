@@ -1,12 +1,12 @@
-#include "ChoiceRept.h"
+#include "pickers/ChoiceRept.h"
 
-#include "Mainform.h"
+#include "windows/Mainform.h"
 #include "Mmain.h"
-#include "SurveyList.h"
-#include "SurveyTable.h"
-#include "SurveyWindows.h"
+#include "pickers/SurveyList.h"
+#include "pickers/SurveyTable.h"
+#include "windows/SurveyWindows.h"
 #include "db/Connection.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Forms.h"
 
 ChoiceRept::ChoiceRept() : SurveyPicker(QStringLiteral("ChoiceRept"))

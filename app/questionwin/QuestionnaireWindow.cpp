@@ -1,12 +1,12 @@
-#include "QuestionnaireWindow.h"
+#include "questionwin/QuestionnaireWindow.h"
 
-#include "QuestionTextLabel.h"
+#include "questionwin/QuestionTextLabel.h"
 
 #include "Mmain.h"
 #include "core/AppError.h"
 #include "db/Command.h"
 #include "db/Connection.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Formatting.h"
 #include "forms/Forms.h"
 #include "forms/Handler.h"

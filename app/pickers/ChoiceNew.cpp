@@ -1,11 +1,11 @@
-#include "ChoiceNew.h"
+#include "pickers/ChoiceNew.h"
 
 #include "Mmain.h"
-#include "SurveyList.h"
-#include "SurveyTable.h"
-#include "SurveyWindows.h"
+#include "pickers/SurveyList.h"
+#include "pickers/SurveyTable.h"
+#include "windows/SurveyWindows.h"
 #include "db/Connection.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/Handler.h"
 #include "forms/MessageBox.h"
 

@@ -1,4 +1,4 @@
-#include "Questionyj.h"
+#include "questionwin/Questionyj.h"
 
 Questionyj::Questionyj() : QuestionnaireWindow(QStringLiteral("Questionyj"), 2)
 {

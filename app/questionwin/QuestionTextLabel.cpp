@@ -1,4 +1,4 @@
-#include "QuestionTextLabel.h"
+#include "questionwin/QuestionTextLabel.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

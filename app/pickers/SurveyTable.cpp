@@ -1,6 +1,6 @@
-#include "SurveyTable.h"
+#include "pickers/SurveyTable.h"
 
-#include "SurveyWindows.h"
+#include "windows/SurveyWindows.h"
 #include "core/AppError.h"
 #include "db/Command.h"
 #include "db/Connection.h"

@@ -1,6 +1,6 @@
-#include "About.h"
+#include "windows/About.h"
 
-#include "Mainform.h"
+#include "windows/Mainform.h"
 
 #include "forms/Forms.h"
 #include "forms/Handler.h"

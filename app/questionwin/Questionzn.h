@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuestionnaireWindow.h"
+#include "questionwin/QuestionnaireWindow.h"
 
 // The functional-department questionnaire (survey kind 3).
 class Questionzn : public QuestionnaireWindow {

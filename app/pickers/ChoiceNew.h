@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SurveyPicker.h"
+#include "pickers/SurveyPicker.h"
 
 class QLineEdit;
 class QGroupBox;

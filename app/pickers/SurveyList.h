@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SurveyTable.h"
+#include "pickers/SurveyTable.h"
 
 #include <QDateTime>
 #include <QList>

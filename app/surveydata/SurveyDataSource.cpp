@@ -1,4 +1,4 @@
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 
 #include "db/OdbcInstaller.h"
 

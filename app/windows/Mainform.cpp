@@ -1,8 +1,8 @@
-#include "Mainform.h"
+#include "windows/Mainform.h"
 
-#include "About.h"
-#include "ChoiceNew.h"
-#include "ChoiceRept.h"
+#include "windows/About.h"
+#include "pickers/ChoiceNew.h"
+#include "pickers/ChoiceRept.h"
 #include "Mmain.h"
 #include "host/LineControl.h"
 

@@ -1,4 +1,4 @@
-#include "Questionzn.h"
+#include "questionwin/Questionzn.h"
 
 Questionzn::Questionzn() : QuestionnaireWindow(QStringLiteral("Questionzn"), 3)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuestionnaireWindow.h"
+#include "questionwin/QuestionnaireWindow.h"
 
 // The medical-technical questionnaire (survey kind 2).
 class Questionyj : public QuestionnaireWindow {

@@ -1,4 +1,4 @@
-#include "SurveyList.h"
+#include "pickers/SurveyList.h"
 
 #include "core/AppError.h"
 #include "forms/Formatting.h"

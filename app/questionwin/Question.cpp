@@ -1,9 +1,9 @@
-#include "Question.h"
+#include "questionwin/Question.h"
 
 #include "core/AppError.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "db/SurveyDataSource.h"
+#include "surveydata/SurveyDataSource.h"
 #include "forms/MessageBox.h"
 #include "questionnaire/DepartmentQuestion.h"
 
