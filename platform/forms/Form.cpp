@@ -200,9 +200,31 @@ void Form::closeEvent(QCloseEvent *event)
 bool Form::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate && m_loaded)
-        RunHandler([this] { Form_Activate(); });
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        if (m_loaded)
+            RunHandler([this] { Form_Activate(); });
+        break;
+    case QEvent::EnabledChange:
+        if (!isEnabled())
+            cancelMode();
+        break;
+    case QEvent::WindowBlocked:
+        cancelMode();
+        break;
+    default:
+        break;
+    }
     return handled;
+}
+
+// A disabled window, or one that a modal box blocks, gets no mouse input, so it keeps no mouse capture either:
+// the window or box opened next gets the mouse, however it was opened (a click, a menu shortcut, an access key).
+void Form::cancelMode()
+{
+    QWidget *grabber = QWidget::mouseGrabber();
+    if (grabber && (grabber == this || isAncestorOf(grabber)))
+        grabber->releaseMouse();
 }
 
 }  // namespace hestova::forms

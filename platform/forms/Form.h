@@ -17,7 +17,8 @@ constexpr int vbMaximized = 2;
 // The constructor reads the window's form definition and gives the window its designed caption, size, font and
 // colour; a subclass creates its controls in its own constructor from definition() (applyDesign for plain
 // widgets). Forms then runs Form_Load. Event handlers keep their designer names and run guarded: an error they
-// raise is shown in the "错误" box and the program keeps running.
+// raise is shown in the "错误" box and the program keeps running. A window that is disabled or blocked by a modal
+// box releases a mouse capture held inside it.
 class Form : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int WindowState READ WindowState WRITE setWindowStateValue)
@@ -94,6 +95,7 @@ private:
     void runUnloadHandler();
     void layoutClient();
     void fillScreen();
+    void cancelMode();  // releases a mouse capture held inside the window
 
     FormDefinition m_definition;
     QWidget *m_client;

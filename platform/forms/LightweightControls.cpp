@@ -1,15 +1,15 @@
 #include "forms/LightweightControls.h"
 
-#include <QEvent>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QStyle>
+#include <QToolTip>
 
 namespace hestova::forms {
 
 namespace {
 
 constexpr char LightweightMark[] = "hestovaLightweight";
-constexpr char GivenTip[] = "hestovaLightweightTip";  // the tooltip this class gave, to tell it from the label's own
 
 // A child control of a container: a widget that is not a window of its own (deleted children leave nulls).
 QWidget *controlOf(QObject *child)
@@ -20,11 +20,16 @@ QWidget *controlOf(QObject *child)
     return widget->isWindow() ? nullptr : widget;
 }
 
-// Where the label's text lies, in its container's coordinates.
+// Where the label's text lies as the label draws it (all its lines), in its container's coordinates.
 QRect textArea(const QLabel &label)
 {
-    const QRect text = label.style()->itemTextRect(label.fontMetrics(), label.contentsRect(), int(label.alignment()),
-                                                   label.isEnabled(), label.text());
+    const int margin = label.margin();
+    const QRect contents = label.contentsRect().adjusted(margin, margin, -margin, -margin);
+    int flags = int(QStyle::visualAlignment(label.layoutDirection(), label.alignment()));
+    if (label.wordWrap())
+        flags |= Qt::TextWordWrap;
+    const QRect text = label.style()->itemTextRect(label.fontMetrics(), contents, flags, label.isEnabled(),
+                                                   label.text());
     return text.intersected(label.rect()).translated(label.pos());
 }
 
@@ -40,11 +45,8 @@ LightweightControls::LightweightControls(QWidget *container) : QObject(container
 void LightweightControls::add(QWidget *control)
 {
     control->setProperty(LightweightMark, true);
-    if (QWidget *container = control->parentWidget()) {
-        LightweightControls &layer = of(container);
-        layer.restack();
-        layer.refreshTip(control);
-    }
+    if (QWidget *container = control->parentWidget())
+        of(container).restack();
 }
 
 bool LightweightControls::isLightweight(const QObject *object)
@@ -106,24 +108,13 @@ bool LightweightControls::isCovered(const QLabel &label) const
     return false;
 }
 
-void LightweightControls::refreshTip(QObject *control) const
+// Shows the whole text of a covered label without its own tooltip; false leaves the request to the label.
+bool LightweightControls::showCoveredText(QLabel &label, const QHelpEvent &request) const
 {
-    auto *label = qobject_cast<QLabel *>(control);
-    if (!label || !isLightweight(label) || label->parentWidget() != m_container)
-        return;
-    const QString given = label->property(GivenTip).toString();
-    if (!label->toolTip().isEmpty() && label->toolTip() != given)
-        return;  // its own
-    const QString tip = isCovered(*label) ? label->text() : QString();
-    label->setProperty(GivenTip, tip);
-    if (label->toolTip() != tip)
-        label->setToolTip(tip);
-}
-
-void LightweightControls::refreshTips() const
-{
-    for (QObject *child : m_container->children())
-        refreshTip(child);
+    if (!label.toolTip().isEmpty() || !isCovered(label))
+        return false;
+    QToolTip::showText(request.globalPos(), label.text(), &label);
+    return true;
 }
 
 bool LightweightControls::eventFilter(QObject *watched, QEvent *event)
@@ -132,12 +123,8 @@ bool LightweightControls::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::ChildAdded) {
             QObject *child = static_cast<QChildEvent *>(event)->child();
             watch(child);
-            if (isLightweight(child)) {
+            if (isLightweight(child))
                 restack();
-                refreshTip(child);
-            }
-        } else if (event->type() == QEvent::ChildRemoved) {
-            refreshTips();
         }
         return false;
     }
@@ -149,22 +136,11 @@ bool LightweightControls::eventFilter(QObject *watched, QEvent *event)
             add(control);
         return false;
     }
-    switch (event->type()) {
-    case QEvent::ZOrderChange:
+    if (event->type() == QEvent::ZOrderChange) {
         restack();
-        break;
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::ToolTip:  // also catches a text changed since
-        if (isLightweight(control))
-            refreshTip(control);
-        else
-            refreshTips();
-        break;
-    default:
-        break;
+    } else if (event->type() == QEvent::ToolTip && isLightweight(control)) {
+        if (auto *label = qobject_cast<QLabel *>(control))
+            return showCoveredText(*label, *static_cast<QHelpEvent *>(event));
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QHelpEvent;
 class QLabel;
 class QWidget;
 
@@ -9,8 +10,8 @@ namespace hestova::forms {
 
 // Labels and lines are drawn on their container's surface, beneath the container's windowed controls. One of
 // these per container keeps every lightweight control below its windowed siblings, whatever order those are
-// created, reparented or raised in, and gives a label part of whose text a windowed sibling hides its whole text
-// as tooltip (a label with a tooltip of its own keeps that one).
+// created, reparented or raised in. Asked for its tooltip, a label part of whose text a windowed sibling hides
+// shows its whole text (a label with a tooltip of its own shows that one).
 class LightweightControls : public QObject {
     Q_OBJECT
 
@@ -30,8 +31,7 @@ private:
     bool stackedRight() const;
     void restack();
     bool isCovered(const QLabel &label) const;
-    void refreshTip(QObject *control) const;
-    void refreshTips() const;
+    bool showCoveredText(QLabel &label, const QHelpEvent &request) const;
 
     QWidget *m_container;
     bool m_restacking = false;

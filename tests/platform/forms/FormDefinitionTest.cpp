@@ -3,8 +3,11 @@
 #include "core/AppError.h"
 #include "screen/OleColor.h"
 
+#include <QCoreApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace hestova::forms;
@@ -118,6 +121,15 @@ TEST(FormDefinitionApplying, APlainControlGetsItsDesignedValues)
     EXPECT_FALSE(parentless.isVisible());  // never becomes a window of its own
 }
 
+// What a tooltip request over the label shows; empty when nothing shows one.
+QString tipOn(QLabel &label)
+{
+    const QPoint at = label.rect().center();
+    QHelpEvent request(QEvent::ToolTip, at, label.mapToGlobal(at));
+    QCoreApplication::sendEvent(&label, &request);
+    return request.isAccepted() ? QToolTip::text() : QString();
+}
+
 TEST(FormDefinitionApplying, LabelsAndLinesLieBeneathWindowedSiblingsAndAHiddenLabelShowsItsTextAsTooltip)
 {
     const FormDefinition form = FormDefinition::parse(Designed, QStringLiteral("Mainform"));
@@ -139,9 +151,24 @@ TEST(FormDefinitionApplying, LabelsAndLinesLieBeneathWindowedSiblingsAndAHiddenL
     window.show();
 
     EXPECT_EQ(window.childAt(230, 150), before);
-    EXPECT_EQ(label->toolTip(), QStringLiteral("Hestova"));
-    EXPECT_EQ(own->toolTip(), QStringLiteral("自己的提示"));
-    EXPECT_EQ(clear->toolTip(), QString());
+    EXPECT_EQ(tipOn(*label), QStringLiteral("Hestova"));
+    EXPECT_EQ(tipOn(*own), QStringLiteral("自己的提示"));
+    EXPECT_EQ(tipOn(*clear), QString());
+
+    // The tip is the text at the time it is asked for; the label's own tooltip stays its own.
+    label->setText(QStringLiteral("满意度"));
+    EXPECT_EQ(label->toolTip(), QString());
+    EXPECT_EQ(tipOn(*label), QStringLiteral("满意度"));
+
+    // A word-wrapped label is covered where only one of its lower lines lies under a sibling.
+    clear->setWordWrap(true);
+    clear->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    clear->setText(QStringLiteral("满意度调查 满意度调查 满意度调查"));
+    clear->resize(clear->width(), 4 * clear->fontMetrics().height());
+    auto *underSecondLine = new QPushButton(&window);
+    underSecondLine->setGeometry(clear->x(), clear->y() + clear->fontMetrics().height() + 2, 20, 10);
+    underSecondLine->show();
+    EXPECT_EQ(tipOn(*clear), clear->text());
 
     // Created later, or raised later, a label stays beneath; so does a line.
     auto *after = new QPushButton(&window);
@@ -156,8 +183,8 @@ TEST(FormDefinitionApplying, LabelsAndLinesLieBeneathWindowedSiblingsAndAHiddenL
     // Nothing hides it any more: no tooltip.
     before->hide();
     after->move(260, 350);
-    EXPECT_EQ(label->toolTip(), QString());
-    EXPECT_EQ(own->toolTip(), QStringLiteral("自己的提示"));
+    EXPECT_EQ(tipOn(*label), QString());
+    EXPECT_EQ(tipOn(*own), QStringLiteral("自己的提示"));
 }
 
 TEST(OleColors, BgrValuesSystemColoursAndTheirTexts)
