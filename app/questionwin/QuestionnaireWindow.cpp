@@ -11,10 +11,10 @@
 #include "forms/Forms.h"
 #include "forms/Handler.h"
 #include "forms/MessageBox.h"
+#include "forms/OptionGroup.h"
 #include "forms/Twips.h"
 #include "questionnaire/QuestionnaireTexts.h"
 
-#include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -79,14 +79,13 @@ void QuestionnaireWindow::createControls()
         applyDesign(picture, QStringLiteral("Picture%1").arg(row));
         m_pictures.append(picture);
 
-        auto *group = new QButtonGroup(this);
-        group->setExclusive(true);
+        auto *group = new forms::OptionGroup(this);
         m_groups.append(group);
         QList<QRadioButton *> buttons;
         for (int index = 0; design.hasControl(optionName(row, index)); ++index) {
             auto *button = new QRadioButton(picture);
             applyControlDefinition(button, design.control(optionName(row, index)));
-            group->addButton(button, index + 1);
+            group->addButton(button);
             buttons.append(button);
         }
         if (buttons.size() < capacity.value(row - 1))
@@ -158,9 +157,28 @@ void QuestionnaireWindow::startQuestionnaire()
 
 void QuestionnaireWindow::showPage()
 {
+    // An operator typing the answers goes on with the new page's first row (also when the window gets the
+    // focus back from a message box).
+    const bool typing = answerRowHasFocus();
+    if (typing)
+        focusWidget()->clearFocus();
     ShowPageTexts();
     ResetAndRestoreOptions();
     showPageCaptions();
+    if (typing) {
+        for (forms::OptionGroup *group : m_groups)
+            if (group->focusTabStop())
+                break;
+    }
+}
+
+bool QuestionnaireWindow::answerRowHasFocus() const
+{
+    const QWidget *focus = focusWidget();  // the window's own, active or not
+    for (const QWidget *picture : m_pictures)
+        if (focus && picture->isAncestorOf(focus))
+            return true;
+    return false;
 }
 
 void QuestionnaireWindow::showPageCaptions()
@@ -185,14 +203,9 @@ void QuestionnaireWindow::ShowPageTexts()
 void QuestionnaireWindow::ResetAndRestoreOptions()
 {
     for (int row = 1; row <= Rows; ++row) {
-        QButtonGroup *group = m_groups[row - 1];
-        // An exclusive group keeps one button ticked; it lets go only while it is not exclusive.
-        group->setExclusive(false);
-        for (QRadioButton *button : m_options[row - 1]) {
-            button->setChecked(false);
+        m_groups[row - 1]->clear();
+        for (QRadioButton *button : m_options[row - 1])
             button->hide();
-        }
-        group->setExclusive(true);
     }
     ShowQuestionRows(m_model.rowCount());
     QList<int> counts;

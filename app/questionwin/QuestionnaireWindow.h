@@ -5,7 +5,10 @@
 
 #include <QList>
 
-class QButtonGroup;
+namespace hestova::forms {
+class OptionGroup;
+}
+
 class QLabel;
 class QRadioButton;
 
@@ -58,6 +61,7 @@ private:
     void checkControls() const;
     void startQuestionnaire();
     void showPage();
+    bool answerRowHasFocus() const;
     void ShowPageTexts();
     void ResetAndRestoreOptions();
     void ShowQuestionRows(int rows);
@@ -75,5 +79,5 @@ private:
     QList<QLabel *> m_rowLabels;
     QList<QWidget *> m_pictures;
     QList<QList<QRadioButton *>> m_options;
-    QList<QButtonGroup *> m_groups;
+    QList<hestova::forms::OptionGroup *> m_groups;
 };

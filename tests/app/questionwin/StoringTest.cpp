@@ -3,7 +3,11 @@
 #include "core/AppError.h"
 #include "questionnaire/QuestionnaireTexts.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QTest>
+
+#include <utility>
 
 namespace texts = hestova::questionnaire::QuestionnaireTexts;
 using hestova::forms::vbCritical;
@@ -34,6 +38,116 @@ TEST_P(EveryQuestionnaireWindow, FullQuestionnaireStoresOneRowInColumnOrder)
     EXPECT_EQ(boxes->last().title, texts::continueTitle());
     EXPECT_EQ(boxes->last().text, texts::continueQuestion());
     EXPECT_EQ(boxes->last().buttons, vbYesNo);
+}
+
+namespace {
+
+// A keyboard operator: Tab and Shift+Tab go from row to row, Space ticks the focused button, the arrows move
+// the focus, and a row's tick with it.
+class Keyboard {
+public:
+    explicit Keyboard(QuestionnaireWindow &window) : m_window(window) {}
+
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &m_window;
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+    }
+
+    // Row and button index of the focus; row 0 when no answer button has it.
+    std::pair<int, int> focus() const
+    {
+        for (int row = 1; row <= QuestionnaireWindow::Rows; ++row)
+            for (int index = 0; index < m_window.optionCount(row); ++index)
+                if (m_window.option(row, index)->hasFocus())
+                    return {row, index};
+        return {0, -1};
+    }
+
+    // The rows that Tab (or Shift+Tab) reaches, in order, until the focus is back where it started.
+    QList<int> walk(Qt::KeyboardModifiers modifiers)
+    {
+        QWidget *start = QApplication::focusWidget();
+        QList<int> rows;
+        for (int step = 0; step < 100; ++step) {
+            press(Qt::Key_Tab, modifiers);
+            if (focus().first)
+                rows.append(focus().first);
+            if (QApplication::focusWidget() == start)
+                break;
+        }
+        return rows;
+    }
+
+private:
+    QuestionnaireWindow &m_window;
+};
+
+}  // namespace
+
+// Every page's rows are typed by keyboard, each with its last button, so that a shorter row on the next page
+// follows a tick that its row no longer shows.
+TEST_P(EveryQuestionnaireWindow, KeyboardReachesEveryRowInOrderAndStoresWhatWasTyped)
+{
+    QuestionnaireWindow &window = open(GetParam());
+    window.Show();
+    QApplication::setActiveWindow(&window);
+    Keyboard keys(window);
+    for (int step = 0; step < 100 && keys.focus().first != 1; ++step)
+        keys.press(Qt::Key_Tab);
+    QMap<int, int> typed;
+    for (;;) {
+        const auto &model = window.model();
+        const QString page = QStringLiteral("page %1").arg(model.currentPage());
+        QList<int> rows;
+        for (int row = 1; row <= model.rowCount(); ++row)
+            if (model.rowButtons(row) > 0)
+                rows.append(row);
+        // Each page starts on its first row.
+        ASSERT_EQ(keys.focus(), std::make_pair(rows.first(), 0)) << page.toStdString();
+
+        QList<int> forward = rows.mid(1);
+        forward.append(rows.first());
+        EXPECT_EQ(keys.walk(Qt::NoModifier), forward) << page.toStdString();
+        QList<int> backward(rows.rbegin(), rows.rend());
+        EXPECT_EQ(keys.walk(Qt::ShiftModifier), backward) << page.toStdString();
+
+        for (int row : rows) {
+            ASSERT_EQ(keys.focus(), std::make_pair(row, 0)) << page.toStdString() << " row " << row;
+            keys.press(Qt::Key_Space);
+            EXPECT_EQ(shownTick(window, row), 1) << page.toStdString() << " row " << row;
+            const int buttons = model.rowButtons(row);
+            for (int step = 1; step < buttons; ++step)
+                keys.press(Qt::Key_Right);
+            // Past the last shown button the arrows go round to the first.
+            keys.press(Qt::Key_Down);
+            EXPECT_EQ(shownTick(window, row), 1) << page.toStdString() << " row " << row;
+            keys.press(Qt::Key_Up);
+            EXPECT_EQ(shownTick(window, row), buttons) << page.toStdString() << " row " << row;
+            typed[model.rowQuestion(row)] = buttons;
+            keys.press(Qt::Key_Tab);
+        }
+        if (model.isLastPage())
+            break;
+        clickNext(window);
+    }
+    // Back on a typed page, a row's stop is its ticked button.
+    clickPrevious(window);
+    const int row = 1, buttons = window.model().rowButtons(row);
+    EXPECT_EQ(keys.focus(), std::make_pair(row, buttons - 1));
+    keys.press(Qt::Key_Tab, Qt::ShiftModifier);
+    keys.press(Qt::Key_Tab);
+    EXPECT_EQ(keys.focus(), std::make_pair(row, buttons - 1));
+    clickNext(window);
+
+    boxes->answerNext(vbNo);
+    clickNext(window);
+
+    const QList<QVariantList> stored = storedRows(answerTable(GetParam()));
+    ASSERT_EQ(stored.size(), 1);
+    ASSERT_EQ(stored.first().size(), typed.size() + 1);
+    for (int answer = 1; answer <= typed.size(); ++answer)
+        EXPECT_EQ(stored.first()[answer].toInt(), typed.value(answer)) << "column " << answer + 1;
 }
 
 TEST_P(EveryQuestionnaireWindow, YesStartsAnEmptyQuestionnaireOnPageOneAndNoClosesTheWindow)
