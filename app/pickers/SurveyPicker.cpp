@@ -1,12 +1,11 @@
 #include "pickers/SurveyPicker.h"
 
-#include "windows/Mainform.h"
+#include "windows/OwnedByMainform.h"
 #include "pickers/SurveyList.h"
 #include "pickers/SurveyTable.h"
 #include "core/AppError.h"
 #include "db/Connection.h"
 #include "surveydata/SurveyDataSource.h"
-#include "forms/Forms.h"
 #include "forms/Twips.h"
 #include "grid/MSHFlexGrid.h"
 #include "screen/Twips.h"
@@ -18,15 +17,8 @@
 #include <algorithm>
 
 using hestova::forms::ControlDefinition;
-using hestova::forms::Forms;
 
 namespace {
-
-void setMainWindowEnabled(bool enabled)
-{
-    if (Mainform *mainform = Forms::find<Mainform>())
-        mainform->setEnabled(enabled);
-}
 
 // Columns the program does not size grow to show the longest survey time as the operator types it, no wider.
 void limitFittedColumns(hestova::MSHFlexGrid &grid)
@@ -84,7 +76,7 @@ void SurveyPicker::createPlainControls()
 
 void SurveyPicker::loadPicker(const QStringList &movedControls)
 {
-    setMainWindowEnabled(false);
+    OwnedByMainform::hold(*this);
     skinWindow(hestova::host::WindowIcon, movedControls);
     hestova::db::Connection connection;
     connection.Open(hestova::db::SurveyConnectionString);
@@ -104,6 +96,6 @@ void SurveyPicker::Form_Activate()
 
 void SurveyPicker::Form_Unload()
 {
-    setMainWindowEnabled(true);
+    OwnedByMainform::release();
     freeSizeLimits();
 }

@@ -12,8 +12,9 @@ class Connection;
 }  // namespace hestova
 
 // What both survey pickers share: the survey list in MSHFlexGrid1, the skin, the size limits, and the main window
-// disabled from the load until the unload. Plain controls of the definition ("MSHFlexGrid", "Frame", "Label",
-// "TextBox") are created here; a control whose "properties" name a "Container" is placed inside that frame.
+// disabled (and owning the picker) from the load until the unload. Plain controls of the definition
+// ("MSHFlexGrid", "Frame", "Label", "TextBox") are created here; a control whose "properties" name a "Container"
+// is placed inside that frame.
 class SurveyPicker : public hestova::host::SkinnedForm {
     Q_OBJECT
 

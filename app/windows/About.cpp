@@ -1,8 +1,7 @@
 #include "windows/About.h"
 
-#include "windows/Mainform.h"
+#include "windows/OwnedByMainform.h"
 
-#include "forms/Forms.h"
 #include "forms/Handler.h"
 #include "screen/OleColor.h"
 #include "shell/UrlService.h"
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-using hestova::forms::Forms;
 
 About::About() : SkinnedForm(QStringLiteral("About")), m_picture1(new QFrame(client()))
 {
@@ -43,15 +41,13 @@ QString About::makerAddress()
 
 void About::Form_Load()
 {
-    if (Mainform *mainform = Forms::find<Mainform>())
-        mainform->setEnabled(false);
+    OwnedByMainform::hold(*this);
     skinAboutWindow(hestova::host::WindowIcon, {QStringLiteral("command2"), QStringLiteral("Picture1")});
 }
 
 void About::Form_Unload()
 {
-    if (Mainform *mainform = Forms::find<Mainform>())
-        mainform->setEnabled(true);
+    OwnedByMainform::release();
 }
 
 void About::command2_Click()

@@ -6,7 +6,7 @@ class QFrame;
 class QLabel;
 
 // The About box: what the software is for, its maker with a contact line and a link to the maker's web page.
-// The main window is disabled while it is loaded.
+// The main window is disabled while it is loaded, and owns it meanwhile.
 class About : public hestova::host::SkinnedForm {
     Q_OBJECT
 

@@ -6,9 +6,11 @@
 #include "forms/Twips.h"
 #include "screen/OleColor.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace hestova::forms {
 
@@ -73,9 +75,31 @@ void Form::Show()
             fillScreen();
         }
     }
+    applyOwner();
     show();
     raise();
     activateWindow();
+}
+
+void Form::setOwner(Form *owner)
+{
+    m_owner = owner;
+    // Only a dialog-type window tells the window manager whom it belongs to.
+    const Qt::WindowFlags flags = (owner ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint;
+    if (windowFlags() != flags)
+        setWindowFlags(flags);
+}
+
+// At every show, once the window is in its place: a native window made before the move was seen shown where it
+// was made (under openbox, now and then), and a change of the window's flags makes it anew.
+void Form::applyOwner()
+{
+    if (!m_owner && !windowHandle())
+        return;
+    create();
+    if (m_owner)
+        m_owner->create();
+    windowHandle()->setTransientParent(m_owner ? m_owner->windowHandle() : nullptr);
 }
 
 void Form::Unload()
@@ -202,7 +226,9 @@ bool Form::event(QEvent *event)
     const bool handled = QWidget::event(event);
     switch (event->type()) {
     case QEvent::WindowActivate:
-        if (m_loaded)
+        if (!isEnabled())
+            activateOwnedWindow();
+        else if (m_loaded)
             RunHandler([this] { Form_Activate(); });
         break;
     case QEvent::EnabledChange:
@@ -216,6 +242,19 @@ bool Form::event(QEvent *event)
         break;
     }
     return handled;
+}
+
+// A disabled window takes no input, so it is not the active one either: a window manager that activates it on a
+// click hands the activation on to the window it owns.
+void Form::activateOwnedWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *owned = qobject_cast<Form *>(window);
+        if (owned && owned->owner() == this && owned->isVisible() && owned->isEnabled()) {
+            QMetaObject::invokeMethod(owned, [owned] { owned->activateWindow(); }, Qt::QueuedConnection);
+            return;
+        }
+    }
 }
 
 // A disabled window, or one that a modal box blocks, gets no mouse input, so it keeps no mouse capture either:

@@ -2,6 +2,7 @@
 
 #include "forms/FormDefinition.h"
 
+#include <QPointer>
 #include <QWidget>
 
 namespace hestova::forms {
@@ -45,8 +46,12 @@ public:
     const FormDefinition &definition() const { return m_definition; }
     QWidget *client() const { return m_client; }
 
-    // Modeless, without an owner; the first show places the window as designed.
+    // Modeless, without an owner unless setOwner gave one; the first show places the window as designed.
     Q_INVOKABLE void Show();
+    // Owned by owner from the next show on: the window stays above its owner (the window manager is told that
+    // it belongs to it) and keeps its frameless look.
+    void setOwner(Form *owner);
+    Form *owner() const { return m_owner; }
     // Unloads this window (Forms::Unload).
     Q_INVOKABLE void Unload();
 
@@ -96,9 +101,12 @@ private:
     void layoutClient();
     void fillScreen();
     void cancelMode();  // releases a mouse capture held inside the window
+    void applyOwner();
+    void activateOwnedWindow();
 
     FormDefinition m_definition;
     QWidget *m_client;
+    QPointer<Form> m_owner;
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_placed = false;

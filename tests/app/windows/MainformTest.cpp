@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QWindow>
 
 using namespace hestova::forms;
 
@@ -24,6 +25,20 @@ protected:
         Mainform &mainform = Forms::get<Mainform>();
         mainform.Show();
         return mainform;
+    }
+
+    // The window that disables the main window is owned by it, and stays above it, keeping its frameless look.
+    // Activating the disabled main window (a window manager does on a click) activates the owned window.
+    static void expectOwnedByMainform(Form &window)
+    {
+        ASSERT_NE(window.windowHandle(), nullptr);
+        Mainform *mainform = Forms::find<Mainform>();
+        EXPECT_EQ(window.windowHandle()->transientParent(), mainform->windowHandle());
+        EXPECT_EQ(window.windowType(), Qt::Dialog);
+        EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+        QApplication::setActiveWindow(mainform);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &window);
     }
 
     static void click(Mainform &mainform, const QString &button)
@@ -142,6 +157,7 @@ TEST_P(MenuItemOpensPicker, ShowsThePickerSetsTheKindAndDisablesTheMainWindowWhi
     EXPECT_TRUE(picker->isVisible());
     EXPECT_EQ(item.entry ? Forms::isLoaded<ChoiceRept>() : Forms::isLoaded<ChoiceNew>(), false);
     EXPECT_FALSE(mainform.isEnabled());
+    expectOwnedByMainform(*picker);
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.last().text.toStdString();
 
     picker->Unload();
@@ -183,6 +199,7 @@ TEST_F(MainWindow, AboutItemShowsTheAboutBoxAndHelpDoesNothing)
     click(mainform, QStringLiteral("qeTobrel3"));
     ASSERT_TRUE(Forms::isLoaded<About>());
     EXPECT_FALSE(mainform.isEnabled());
+    expectOwnedByMainform(*Forms::find<About>());
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.last().text.toStdString();
 }
 
