@@ -400,6 +400,12 @@ bool QeTobrel::event(QEvent *event)
     case QEvent::Leave:
         if (m_hooked)
             SharedToolTip::hide();
+        // The move that leaves reaches a button that holds the capture. One whose capture was released for it
+        // (its window disabled or blocked by a box) learns only here that the pointer is no longer over it.
+        if (m_hovering && QWidget::mouseGrabber() != this) {
+            drawbotton(Normal, m_borderStyleOut);
+            m_hovering = false;
+        }
         break;
     default:
         break;

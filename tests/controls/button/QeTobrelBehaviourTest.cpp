@@ -149,6 +149,16 @@ TEST_F(PluginButtonTest, HoverPressAndLeaveFollowTheStateMachine)
     move(button, QPoint(101, 10));
     EXPECT_EQ(textArea(), plain(Green));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+
+    // A capture released for the button (its window disabled) leaves it lit until the pointer leaves it.
+    move(button, QPoint(50, 10));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &leave);
+    EXPECT_EQ(textArea(), plain(Cyan));  // still captured: the move outside decides
+    host->setEnabled(false);
+    button->releaseMouse();
+    QCoreApplication::sendEvent(button, &leave);
+    EXPECT_EQ(textArea(), plain(Green));
 }
 
 TEST_F(PluginButtonTest, OnlyALeftClickRaisesClickButEveryButtonShowsThePressedLook)
