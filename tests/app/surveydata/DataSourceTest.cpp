@@ -3,7 +3,6 @@
 #include "core/AppError.h"
 #include "core/AppFolder.h"
 #include "db/Connection.h"
-#include "db/OdbcIniFile.h"
 #include "db/OdbcInstaller.h"
 #include "db/Recordset.h"
 #include "surveydata/SurveyDataSource.h"
@@ -54,7 +53,8 @@ const QByteArray OtherDataSources = "; data sources of other programs\n"
                                     "[ledger]\nDriver=PostgreSQL Unicode\nServername=db.example\nPort=5432\n"
                                     "Database=ledger\n";
 
-// Section -> key (lower case) -> value, as the installer reads an ODBC file.
+// Section -> key (lower case) -> value. A reader of the tests' own, for the plain files they write and read:
+// "[name]" starts a section, "key = value" is an entry, blank lines and comments are skipped.
 using Sections = QMap<QString, QMap<QString, QString>>;
 
 Sections readSections(const QString &path)
@@ -63,11 +63,16 @@ Sections readSections(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return Sections();
     Sections sections;
-    const OdbcIniFile parsed = OdbcIniFile::parse(file.readAll());
-    for (const OdbcIniFile::Section &section : parsed.sections()) {
-        auto &keys = sections[QString::fromLocal8Bit(section.name)];
-        for (const OdbcIniFile::Entry &entry : section.entries)
-            keys.insert(QString::fromLocal8Bit(entry.key).toLower(), QString::fromLocal8Bit(entry.value));
+    QString section;
+    for (const QByteArray &bytes : file.readAll().split('\n')) {
+        const QString line = QString::fromLocal8Bit(bytes).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+            section = line.mid(1, line.size() - 2).trimmed();
+        else
+            sections[section].insert(line.section(QLatin1Char('='), 0, 0).trimmed().toLower(),
+                                     line.section(QLatin1Char('='), 1).trimmed());
     }
     return sections;
 }

@@ -1,0 +1,32 @@
+#include "TestDataSource.h"
+
+#include "TempAppFolder.h"
+#include "TestDatabaseFile.h"
+#include "core/AppError.h"
+#include "db/OdbcInstaller.h"
+
+#include <stdexcept>
+
+namespace TestDataSource {
+
+void registerOver(const QString &databaseFile)
+{
+    try {
+        hestova::db::OdbcInstaller::registerUserDataSource(
+            QString::fromLatin1(Name), QStringLiteral("SQLite3"),
+            {{QStringLiteral("Database"), databaseFile}, {QStringLiteral("NoCreat"), QStringLiteral("1")},
+             {QStringLiteral("Timeout"), QStringLiteral("2000")}});
+    } catch (const hestova::AppError &error) {
+        throw std::runtime_error(error.boxText().toStdString());
+    }
+}
+
+QString create(const TempAppFolder &folder)
+{
+    const QString databaseFile = folder.file(QStringLiteral("test.db"));
+    TestDatabase::createFile(databaseFile);
+    registerOver(databaseFile);
+    return databaseFile;
+}
+
+}  // namespace TestDataSource
