@@ -165,6 +165,7 @@ std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name,
 {
     const QString path = folder.shown(name);
     struct stat status = {};
+    // A link is refused when it is opened.
     if (::fstatat(folder.descriptor(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
         !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode))
         failNotRegular(path, role, status.st_mode);

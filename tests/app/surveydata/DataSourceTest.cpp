@@ -16,21 +16,16 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
-#include <future>
 #include <memory>
 #include <optional>
 #include <thread>
 #include <tuple>
 #include <vector>
 
-#include <csignal>
 #include <cstdio>
 
 #include <fcntl.h>
-#include <poll.h>
-#include <sys/eventfd.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -147,33 +142,27 @@ std::optional<QString> aclTool(const QString &program, const QStringList &argume
 }
 
 // Puts a link to `bait` in the place of every file made in `folder` while that file is there, as anyone who may
-// rename files in the folder could, until it goes out of scope.
+// rename files in the folder could, until stopped.
 class LinkSwapper {
 public:
     LinkSwapper(const QString &folder, const QString &bait)
         : m_folder(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
-          m_events(::inotify_init1(IN_CLOEXEC)), m_stop(::eventfd(0, EFD_CLOEXEC)), m_bait(QFile::encodeName(bait))
+          m_events(::inotify_init1(IN_CLOEXEC)), m_bait(QFile::encodeName(bait))
     {
         EXPECT_GE(::inotify_add_watch(m_events, QFile::encodeName(folder).constData(), IN_CREATE), 0);
         m_thread = std::thread([this] { run(); });
     }
-    ~LinkSwapper()
-    {
-        const uint64_t stop = 1;
-        EXPECT_EQ(::write(m_stop, &stop, sizeof stop), ssize_t(sizeof stop));
-        m_thread.join();
-        for (const int descriptor : {m_folder, m_events, m_stop})
-            ::close(descriptor);
-    }
+    ~LinkSwapper() { stop(); }
 
-    // How many files it swapped, once it has seen every file made before the call.
-    int swaps()
+    // Stops once it has seen every file made before; returns how many it swapped.
+    int stop()
     {
-        std::future<void> seen = m_seen.get_future();
-        const int marker = ::openat(m_folder, Marker, O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-        EXPECT_GE(marker, 0);
-        ::close(marker);
-        EXPECT_EQ(seen.wait_for(std::chrono::seconds(60)), std::future_status::ready) << "the swapper hangs";
+        if (m_thread.joinable()) {
+            ::close(::openat(m_folder, Marker, O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+            m_thread.join();
+            ::close(m_events);
+            ::close(m_folder);
+        }
         return m_swaps;
     }
 
@@ -183,17 +172,15 @@ private:
 
     void run()
     {
-        pollfd waits[] = {{m_events, POLLIN, 0}, {m_stop, POLLIN, 0}};
         alignas(inotify_event) char events[65536];
-        while (::poll(waits, 2, -1) > 0 && !(waits[1].revents & POLLIN)) {
-            const ssize_t got = ::read(m_events, events, sizeof events);
+        for (ssize_t got; (got = ::read(m_events, events, sizeof events)) > 0;) {
             for (ssize_t at = 0; at < got;) {
                 const auto *event = reinterpret_cast<const inotify_event *>(events + at);
                 at += ssize_t(sizeof(inotify_event) + event->len);
                 const QByteArray name(event->name);
                 if (name == Marker)
-                    m_seen.set_value();
-                if (name == Marker || name == Link || ::symlinkat(m_bait.constData(), m_folder, Link) != 0)
+                    return;
+                if (name == Link || ::symlinkat(m_bait.constData(), m_folder, Link) != 0)
                     continue;
                 // Only while the file is there: a link left under a name the registration stopped using would be
                 // taken for a lock held by another copy.
@@ -206,10 +193,8 @@ private:
 
     int m_folder;
     int m_events;
-    int m_stop;
     QByteArray m_bait;
     std::thread m_thread;
-    std::promise<void> m_seen;
     int m_swaps = 0;
 };
 
@@ -317,22 +302,19 @@ TEST(DataSource, FilesMadeBesideTheUserFileAndSwappedForLinksAreNeitherWrittenTh
     writeFile(folder.file("bait.ini"), bait);
     writeFile(folder.odbcIniPath(), OtherDataSources);
     const Sections others = readSections(folder.odbcIniPath());
-    {
-        LinkSwapper swapper(folder.path(), folder.file("bait.ini"));
-        for (int round = 0; round < 20; ++round) {
-            const QString database = folder.file(QStringLiteral("round%1/myd.mdb").arg(round));
-            try {
-                registerSurveyDataSource(database);
-            } catch (const AppError &error) {
-                EXPECT_TRUE(error.description().contains(QStringLiteral("在写入时被换掉了")))
-                    << error.description().toStdString();
-            }
-            Sections sections = readSections(folder.odbcIniPath());
-            sections.remove("myddc");
-            EXPECT_EQ(sections, others) << "round " << round;
+    LinkSwapper swapper(folder.path(), folder.file("bait.ini"));
+    for (int round = 0; round < 20; ++round) {
+        try {
+            registerSurveyDataSource(folder.file(QStringLiteral("round%1/myd.mdb").arg(round)));
+        } catch (const AppError &error) {
+            EXPECT_TRUE(error.description().contains(QStringLiteral("在写入时被换掉了")))
+                << error.description().toStdString();
         }
-        EXPECT_GE(swapper.swaps(), 20);
+        Sections sections = readSections(folder.odbcIniPath());
+        sections.remove("myddc");
+        EXPECT_EQ(sections, others) << "round " << round;
     }
+    EXPECT_GE(swapper.stop(), 20);
     QFile file(folder.file("bait.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), bait);

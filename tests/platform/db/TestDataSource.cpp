@@ -2,23 +2,16 @@
 
 #include "TempAppFolder.h"
 #include "TestDatabaseFile.h"
-#include "core/AppError.h"
 #include "db/OdbcInstaller.h"
-
-#include <stdexcept>
 
 namespace TestDataSource {
 
 void registerOver(const QString &databaseFile)
 {
-    try {
-        hestova::db::OdbcInstaller::registerUserDataSource(
-            QString::fromLatin1(Name), QStringLiteral("SQLite3"),
-            {{QStringLiteral("Database"), databaseFile}, {QStringLiteral("NoCreat"), QStringLiteral("1")},
-             {QStringLiteral("Timeout"), QStringLiteral("2000")}});
-    } catch (const hestova::AppError &error) {
-        throw std::runtime_error(error.boxText().toStdString());
-    }
+    hestova::db::OdbcInstaller::registerUserDataSource(
+        QString::fromLatin1(Name), QStringLiteral("SQLite3"),
+        {{QStringLiteral("Database"), databaseFile}, {QStringLiteral("NoCreat"), QStringLiteral("1")},
+         {QStringLiteral("Timeout"), QStringLiteral("2000")}});
 }
 
 QString create(const TempAppFolder &folder)

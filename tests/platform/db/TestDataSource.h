@@ -5,7 +5,7 @@
 class TempAppFolder;
 
 // A user data source of the tests' own over a database made from the schema, registered through the installer.
-// TempAppFolder points ODBCINI at its own file. Failures throw std::runtime_error, which fails the calling test.
+// TempAppFolder points ODBCINI at its own file. Failures throw, which fails the calling test.
 namespace TestDataSource {
 
 inline constexpr char Name[] = "hestova_db_test";
