@@ -14,7 +14,7 @@ packages=(
   unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
   fonts-arphic-uming fonts-wqy-zenhei
   xvfb xauth poppler-utils
-  python3
+  python3 acl
 )
 
 install_missing() {

@@ -7,8 +7,12 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char **argv)
 {
+    // A write past the file-size limit then fails with EFBIG, which the program reports, instead of ending it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hestova"));
     // The program ends when its last window is unloaded (Forms), not when the last one is hidden.

@@ -1,5 +1,7 @@
 #include "db/OdbcIniFile.h"
 
+#include <algorithm>
+
 namespace hestova::db {
 
 namespace {
@@ -12,27 +14,42 @@ bool sameName(const QByteArray &a, const QByteArray &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// Why the installer refuses a file whose first piece that is neither blank nor a comment is `piece`: it looks for
+// the first section only at the very start of a piece.
+QString beforeFirstSection(const QByteArray &piece, int line)
+{
+    if (line == 1 && piece.startsWith("\xEF\xBB\xBF"))
+        return QStringLiteral("文件以字节顺序标记（BOM）开头");
+    return QStringLiteral("第一个节名之前的第 %1 行不是注释或空行（节名须从行首写起）").arg(line);
+}
+
 }  // namespace
 
 OdbcIniFile OdbcIniFile::parse(const QByteArray &content)
 {
     OdbcIniFile file;
+    int number = 0;
     for (const QByteArray &line : content.split('\n')) {
+        ++number;
         for (qsizetype start = 0; start < line.size(); start += LinePieceBytes) {
             QByteArray piece = line.mid(start, LinePieceBytes);
             const qsizetype nul = piece.indexOf('\0');  // the installer reads each piece as a C string
             if (nul >= 0)
                 piece.truncate(nul);
-            piece = piece.trimmed();
-            if (piece.isEmpty() || piece.startsWith(';') || piece.startsWith('#'))
+            const QByteArray trimmed = piece.trimmed();
+            if (trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#'))
                 continue;
-            if (piece.startsWith('[')) {
-                const qsizetype end = piece.indexOf(']');
-                file.m_sections.append({piece.mid(1, end < 0 ? -1 : end - 1).trimmed(), {}});
-            } else if (!file.m_sections.isEmpty()) {  // the installer refuses a file with keys before a section
-                const qsizetype equals = piece.indexOf('=');
+            if (file.m_sections.isEmpty() && !piece.startsWith('[')) {
+                if (file.m_unreadable.isEmpty())
+                    file.m_unreadable = beforeFirstSection(piece, number);
+            } else if (trimmed.startsWith('[')) {
+                const qsizetype end = trimmed.indexOf(']');
+                file.m_sections.append({trimmed.mid(1, end < 0 ? -1 : end - 1).trimmed(), {}, number});
+            } else {
+                const qsizetype equals = trimmed.indexOf('=');
                 file.m_sections.last().entries.append(
-                    equals < 0 ? Entry{piece, {}} : Entry{piece.left(equals).trimmed(), piece.mid(equals + 1).trimmed()});
+                    equals < 0 ? Entry{trimmed, {}, number}
+                               : Entry{trimmed.left(equals).trimmed(), trimmed.mid(equals + 1).trimmed(), number});
             }
         }
     }
@@ -66,6 +83,8 @@ QByteArray OdbcIniFile::value(const QByteArray &name, const QByteArray &key) con
 
 bool OdbcIniFile::holds(const QByteArray &name, const QList<Entry> &entries) const
 {
+    if (!m_unreadable.isEmpty())
+        return false;
     for (const Entry &entry : entries) {
         if (value(name, entry.key) != entry.value)
             return false;
@@ -99,6 +118,29 @@ QByteArray OdbcIniFile::text() const
         text += '\n';
     }
     return text;
+}
+
+std::optional<OdbcIniFile::LongLine> OdbcIniFile::firstLongLine() const
+{
+    for (const Section &written : m_sections) {
+        const qsizetype header = written.name.size() + 2;
+        if (header > LinePieceBytes)
+            return LongLine{written.name, {}, written.line, header};
+        for (const Entry &entry : written.entries) {
+            const qsizetype bytes = entry.key.size() + 1 + entry.value.size();
+            if (bytes <= LinePieceBytes)
+                continue;
+            // A line read in pieces is named by the key that starts it, or by its section when the section does.
+            QByteArray key = entry.key;
+            if (entry.line == written.line && entry.line != 0)
+                key.clear();
+            else if (entry.line != 0)
+                key = std::find_if(written.entries.cbegin(), written.entries.cend(),
+                                   [&](const Entry &first) { return first.line == entry.line; })->key;
+            return LongLine{written.name, key, entry.line, bytes};
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace hestova::db

@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 #include "db/OdbcIniFile.h"
+#include "db/OpenFolder.h"
 #include "db/RegularFile.h"
 #include "db/StagedFile.h"
 
@@ -70,17 +71,16 @@ QString takeInstallerError()
     return first;
 }
 
-// Writes the entries into the ODBC file `file` by its path; other keys and sections stay. The installer rewrites
-// the whole file at each write.
-void writeEntries(const QString &file, const QString &name, const DataSourceAttributes &entries)
+// Writes the entries into the ODBC file that `path` leads to, called `file` in messages; other keys and sections
+// stay. The installer rewrites the whole file at each write.
+void writeEntries(const QByteArray &path, const QString &file, const QString &name, const DataSourceAttributes &entries)
 {
     const QByteArray section = name.toLocal8Bit();
-    const QByteArray fileName = QFile::encodeName(file);
     for (const auto &[key, value] : entries) {
         if (!SQLWritePrivateProfileString(section.constData(), key.toLocal8Bit().constData(),
-                                          value.toLocal8Bit().constData(), fileName.constData()))
+                                          value.toLocal8Bit().constData(), path.constData()))
             throw AppError(ErrorNumber::DataSource,
-                           QStringLiteral("属性 %1 没有写入 %2：%3").arg(key, file, takeInstallerError()));
+                           QStringLiteral("属性 %1 没有写入 %2 的新副本：%3").arg(key, file, takeInstallerError()));
     }
 }
 
@@ -97,23 +97,23 @@ QString userFileBehindLinks()
 
 // The driver manager falls back to the system file when the user file is missing, so a missing one is created
 // (empty) before the entries are written. An existing file is not opened for writing.
-void ensureFileExists(const QString &file)
+void ensureFileExists(const OpenFolder &folder, const QByteArray &name)
 {
-    const int created = ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int created = ::openat(folder.descriptor(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (created >= 0) {
         ::close(created);
         return;
     }
     if (errno != EEXIST)
         throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 无法创建：%2")
-                                                    .arg(file, systemErrorText(errno)));
+                                                    .arg(folder.shown(name), systemErrorText(errno)));
 }
 
 // The driver manager ignores a user file that it cannot open for writing, so such a file is left as it is.
-void checkWritable(const QString &file)
+void checkWritable(const OpenFolder &folder, const QByteArray &name)
 {
-    if (::access(QFile::encodeName(file).constData(), W_OK) != 0)
-        throw AppError(ErrorNumber::DataSource, unwritableUserFileText(file));
+    if (::faccessat(folder.descriptor(), name.constData(), W_OK, 0) != 0)
+        throw AppError(ErrorNumber::DataSource, unwritableUserFileText(folder.shown(name)));
 }
 
 QList<OdbcIniFile::Entry> iniEntries(const DataSourceAttributes &entries)
@@ -173,32 +173,71 @@ QString lockCreationFailure(const QString &lockPath)
     return written ? QString() : systemErrorText(error);
 }
 
-// Takes the lock that lets copies of the program write the user file one at a time.
-void lockUserFile(QLockFile &lock, const QString &lockPath, const QString &file)
+// Takes the lock that lets copies of the program write the user file one at a time: the file `lockName` in the
+// user file's folder.
+void lockUserFile(QLockFile &lock, const OpenFolder &folder, const QByteArray &lockName, const QString &file)
 {
     const QString role = QStringLiteral("锁文件");
-    RegularFile::checkKind(lockPath, role);
+    const QString lockPath = QFile::decodeName(folder.reach(lockName));
+    const QString shown = folder.shown(lockName);
+    RegularFile::checkKind(lockPath, role, shown);
     if (lockWithin(lock, lockPath, UserFileLockWaitMs))
         return;
-    RegularFile::checkKind(lockPath, role);
+    RegularFile::checkKind(lockPath, role, shown);
     if (lock.error() == QLockFile::LockFailedError)
         throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 正被另一个程序修改").arg(file));
     const QString reason = lockCreationFailure(lockPath);
     throw AppError(ErrorNumber::DataSource, reason.isEmpty()
-                                                ? QStringLiteral("无法创建锁文件 %1").arg(lockPath)
-                                                : QStringLiteral("无法创建锁文件 %1：%2").arg(lockPath, reason));
+                                                ? QStringLiteral("无法创建锁文件 %1").arg(shown)
+                                                : QStringLiteral("无法创建锁文件 %1：%2").arg(shown, reason));
+}
+
+// A name in a message: long ones are cut.
+QString shownName(const QByteArray &name)
+{
+    constexpr qsizetype Shown = 32;
+    return name.size() <= Shown + 8 ? QString::fromLocal8Bit(name)
+                                    : QString::fromLocal8Bit(name.left(Shown)) + QStringLiteral("…");
+}
+
+// Refuses a rewrite that the installer would not make as `expected` says: of a file it cannot read, or one with a
+// line it would cut.
+void checkRewritable(const OdbcIniFile &expected, const QString &file)
+{
+    if (!expected.unreadable().isEmpty())
+        throw AppError(ErrorNumber::DataSource, QStringLiteral("unixODBC 无法读取用户数据源文件 %1：%2，所以没有修改它")
+                                                    .arg(file, expected.unreadable()));
+    const std::optional<OdbcIniFile::LongLine> line = expected.firstLongLine();
+    if (!line)
+        return;
+    const QString where = line->key.isEmpty()
+                              ? QStringLiteral("[%1] 节的节名").arg(shownName(line->section))
+                              : QStringLiteral("[%1] 节的 %2").arg(shownName(line->section), shownName(line->key));
+    throw AppError(ErrorNumber::DataSource,
+                   line->line == 0
+                       ? QStringLiteral("%1 一行有 %2 字节，unixODBC 会把超过 999 字节的行截断，所以没有修改 %3")
+                             .arg(where)
+                             .arg(line->bytes)
+                             .arg(file)
+                       : QStringLiteral("%1 第 %2 行（%3）太长：unixODBC 按 999 字节分段读取它，改写时每段各成一行，"
+                                        "其中一行会超过 999 字节而再被截断，所以没有修改 %1")
+                             .arg(file)
+                             .arg(line->line)
+                             .arg(where));
 }
 
 // The installer rewrites a file in place, so a reader (the driver manager of a copy that is connecting) could
 // find it half written: the entries go into a private copy beside the file, which then takes its place at once.
-void replaceWithEntries(const QString &file, const QByteArray &original, const struct stat &status,
+void replaceWithEntries(const OpenFolder &folder, const QByteArray &fileName, const RegularFile::Contents &original,
                         const QString &name, const DataSourceAttributes &entries)
 {
-    OdbcIniFile expected = OdbcIniFile::parse(original);
+    const QString file = folder.shown(fileName);
+    OdbcIniFile expected = OdbcIniFile::parse(original.bytes);
     for (const OdbcIniFile::Entry &entry : iniEntries(entries))
         expected.set(name.toLocal8Bit(), entry.key, entry.value);
-    StagedFile staged(file, original, status);
-    writeEntries(staged.path(), name, entries);
+    checkRewritable(expected, file);
+    StagedFile staged(folder, fileName, original);
+    writeEntries(staged.reach(), file, name, entries);
     // The installer reports success for writes it did not make (on a full disk, past a file-size limit), so the
     // whole copy is checked before it replaces the file.
     if (OdbcIniFile::parse(staged.content()) != expected) {
@@ -224,26 +263,29 @@ void registerEntries(const QString &name, const QString &driver, const DataSourc
     const auto holdsEntries = [&](const std::optional<QByteArray> &content) {
         return write == Write::WhenDifferent && content && OdbcIniFile::parse(*content).holds(section, wanted);
     };
-    const QString file = userFileBehindLinks();
-    if (holdsEntries(RegularFile::read(file, userFileRole())))
-        return;
-
-    // Copies of the program write one at a time, whatever name leads them to the file.
-    ensureFileExists(file);
-    checkWritable(file);
-    const QString lockPath = file + QStringLiteral(".lock");
-    QLockFile lock(lockPath);
     try {
-        lockUserFile(lock, lockPath, file);
-        StagedFile::removeLeftovers(file);
-        struct stat status = {};
-        const std::optional<QByteArray> current = RegularFile::read(file, userFileRole(), &status);
+        const QString file = userFileBehindLinks();
+        if (holdsEntries(RegularFile::read(file, userFileRole())))
+            return;
+
+        // Everything from here on is done in the file's folder as it is now, whatever becomes of its path.
+        const qsizetype slash = file.lastIndexOf(QLatin1Char('/'));
+        const OpenFolder folder(slash == 0 ? QStringLiteral("/") : file.left(slash));
+        const QByteArray fileName = QFile::encodeName(file.mid(slash + 1));
+        ensureFileExists(folder, fileName);
+        checkWritable(folder, fileName);
+        // Copies of the program write one at a time, whatever name leads them to the file.
+        const QByteArray lockName = fileName + ".lock";
+        QLockFile lock(QFile::decodeName(folder.reach(lockName)));
+        lockUserFile(lock, folder, lockName, file);
+        StagedFile::removeLeftovers(folder, fileName);
+        const std::optional<RegularFile::Contents> current = RegularFile::readIn(folder, fileName, userFileRole());
         if (!current)
             throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 在注册时被删除了").arg(file));
         // Another copy may have written the same entries while this one waited.
-        if (holdsEntries(current))
+        if (holdsEntries(current->bytes))
             return;
-        replaceWithEntries(file, *current, status, name, entries);
+        replaceWithEntries(folder, fileName, *current, name, entries);
     } catch (const AppError &error) {
         throw AppError(ErrorNumber::DataSource, QStringLiteral("数据源 %1 未能注册：%2").arg(name, error.description()));
     }

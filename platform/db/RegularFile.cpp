@@ -1,6 +1,7 @@
 #include "db/RegularFile.h"
 
 #include "core/AppError.h"
+#include "db/OpenFolder.h"
 
 #include <QFile>
 
@@ -71,6 +72,47 @@ QByteArray linkTarget(const QByteArray &link, const QString &role)
     return target;
 }
 
+// Reads the file that `open` opens (or returns -1 for, with errno set), without blocking should it have become a
+// pipe since it was looked at; nullopt when it does not exist. `inFolder`: opened in its folder without following
+// a link, and read with its attributes.
+template <typename Open>
+std::optional<Contents> readOpened(const QString &path, const QString &role, Open open, bool inFolder)
+{
+    const int file = open();
+    if (file < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            return std::nullopt;
+        if (error == ELOOP && inFolder)
+            fail(QStringLiteral("%1 %2 在使用时被换成了链接").arg(role, path));
+        failToRead(path, role, error);
+    }
+    Contents contents;
+    try {
+        if (::fstat(file, &contents.status) != 0)
+            failToRead(path, role, errno);
+        if (!S_ISREG(contents.status.st_mode))
+            failNotRegular(path, role, contents.status.st_mode);
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(file, buffer, sizeof buffer);
+            if (got == 0)
+                break;
+            if (got < 0 && errno != EINTR)
+                failToRead(path, role, errno);
+            if (got > 0)
+                contents.bytes.append(buffer, got);
+        }
+        if (inFolder)
+            contents.attributes = ExtendedAttributes::of(file, path);
+    } catch (...) {
+        ::close(file);
+        throw;
+    }
+    ::close(file);
+    return contents;
+}
+
 }  // namespace
 
 QString behindLinks(const QString &path, const QString &role)
@@ -98,57 +140,39 @@ QString behindLinks(const QString &path, const QString &role)
     fail(QStringLiteral("%1 %2 的链接形成循环：%3").arg(role, path, systemErrorText(ELOOP)));
 }
 
-void checkKind(const QString &path, const QString &role)
+void checkKind(const QString &path, const QString &role, const QString &shown)
 {
     struct stat status = {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
         if (errno == ENOENT)
             return;
-        failToRead(path, role, errno);
+        failToRead(shown.isEmpty() ? path : shown, role, errno);
     }
     if (!S_ISREG(status.st_mode))
-        failNotRegular(path, role, status.st_mode);
+        failNotRegular(shown.isEmpty() ? path : shown, role, status.st_mode);
 }
 
-std::optional<QByteArray> read(const QString &path, const QString &role, struct stat *status)
+std::optional<QByteArray> read(const QString &path, const QString &role)
 {
     checkKind(path, role);
-    // Without blocking, should the file have become a pipe since.
-    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (file < 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
-        failToRead(path, role, errno);
-    }
-    struct stat opened = {};
-    if (::fstat(file, &opened) != 0) {
-        const int error = errno;
-        ::close(file);
-        failToRead(path, role, error);
-    }
-    if (!S_ISREG(opened.st_mode)) {
-        ::close(file);
-        failNotRegular(path, role, opened.st_mode);
-    }
-    QByteArray content;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(file, buffer, sizeof buffer);
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            ::close(file);
-            failToRead(path, role, error);
-        }
-        content.append(buffer, got);
-    }
-    ::close(file);
-    if (status)
-        *status = opened;
-    return content;
+    const QByteArray name = QFile::encodeName(path);
+    const std::optional<Contents> contents = readOpened(
+        path, role, [&] { return ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }, false);
+    return contents ? std::optional<QByteArray>(contents->bytes) : std::nullopt;
+}
+
+std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name, const QString &role)
+{
+    const QString path = folder.shown(name);
+    struct stat status = {};
+    // A link is refused when it is opened.
+    if (::fstatat(folder.descriptor(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+        !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode))
+        failNotRegular(path, role, status.st_mode);
+    return readOpened(
+        path, role,
+        [&] { return ::openat(folder.descriptor(), name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC); },
+        true);
 }
 
 }  // namespace hestova::db::RegularFile

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "db/ExtendedAttributes.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
 #include <sys/stat.h>
+
+namespace hestova::db {
+class OpenFolder;
+}
 
 namespace hestova::db::RegularFile {
 
@@ -17,11 +23,22 @@ namespace hestova::db::RegularFile {
 // the link. The file itself need not exist; the folder that would hold it must.
 QString behindLinks(const QString &path, const QString &role);
 
-// Throws unless `path` is missing or a regular file. Looks without opening it.
-void checkKind(const QString &path, const QString &role);
+// Throws unless `path` is missing or a regular file. Looks without opening it. `shown` names it in messages when
+// given.
+void checkKind(const QString &path, const QString &role, const QString &shown = QString());
 
-// The whole content of the regular file `path`, and its status; nullopt when it does not exist. Throws for
-// anything but a regular file, which is never opened (a named pipe would block the read, a device never end it).
-std::optional<QByteArray> read(const QString &path, const QString &role, struct stat *status = nullptr);
+// The whole content of the regular file `path`; nullopt when it does not exist. Throws for anything but a regular
+// file, which is never opened (a named pipe would block the read, a device never end it).
+std::optional<QByteArray> read(const QString &path, const QString &role);
+
+// A regular file as read: its content, status and extended attributes, all of one file.
+struct Contents {
+    QByteArray bytes;
+    struct stat status = {};
+    ExtendedAttributes attributes;
+};
+
+// As read(), for the file `name` in `folder`, which is refused as well when it is a link.
+std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name, const QString &role);
 
 }  // namespace hestova::db::RegularFile

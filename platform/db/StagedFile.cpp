@@ -1,6 +1,7 @@
 #include "db/StagedFile.h"
 
 #include "core/AppError.h"
+#include "db/OpenFolder.h"
 
 #include <QFile>
 
@@ -41,12 +42,6 @@ QString groupName(gid_t group)
     throw AppError(ErrorNumber::DataSource, description);
 }
 
-QByteArray folderOf(const QByteArray &file)
-{
-    const qsizetype slash = file.lastIndexOf('/');
-    return slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : file.left(slash);
-}
-
 // Writes all of `data` at `offset`; false with errno set when that fails.
 bool writeAll(int file, const char *data, qint64 size, qint64 offset)
 {
@@ -75,18 +70,22 @@ bool isStagedCopyName(const QByteArray &name, const QByteArray &prefix)
 
 }  // namespace
 
-StagedFile::StagedFile(const QString &target, const QByteArray &content, const struct stat &targetStatus)
-    : m_target(target), m_owner(targetStatus.st_uid), m_group(targetStatus.st_gid), m_mode(targetStatus.st_mode & 07777)
+StagedFile::StagedFile(const OpenFolder &folder, const QByteArray &target, const RegularFile::Contents &original)
+    : m_folder(folder), m_target(target), m_shownTarget(folder.shown(target)), m_status(original.status),
+      m_attributes(original.attributes)
 {
-    QByteArray staged = QFile::encodeName(target) + StagedMark + QByteArray(StagedUniqueChars, 'X');
+    QByteArray staged = folder.reach(target + StagedMark + QByteArray(StagedUniqueChars, 'X'));
     m_descriptor = ::mkostemp(staged.data(), O_CLOEXEC);
     if (m_descriptor < 0)
-        fail(QStringLiteral("无法在 %1 旁边创建临时文件：%2").arg(target, systemErrorText(errno)));
-    m_path = QFile::decodeName(staged);
-    if (!writeAll(m_descriptor, content.constData(), content.size(), 0)) {
-        const int error = errno;
+        fail(QStringLiteral("无法在 %1 旁边创建临时文件：%2").arg(m_shownTarget, systemErrorText(errno)));
+    m_name = staged.mid(staged.lastIndexOf('/') + 1);
+    try {
+        m_reach = descriptorPath(m_descriptor, QStringLiteral("%1 的新副本").arg(m_shownTarget));
+        if (!writeAll(m_descriptor, original.bytes.constData(), original.bytes.size(), 0))
+            fail(QStringLiteral("无法写入 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
+    } catch (...) {
         remove();
-        fail(QStringLiteral("无法写入 %1：%2").arg(m_path, systemErrorText(error)));
+        throw;
     }
 }
 
@@ -98,9 +97,9 @@ StagedFile::~StagedFile()
 void StagedFile::remove()
 {
     // Nothing to report: the copy was committed (the name is gone), or a failure is being reported.
-    if (!m_path.isEmpty())
-        ::unlink(QFile::encodeName(m_path).constData());
-    m_path.clear();
+    if (!m_name.isEmpty())
+        ::unlinkat(m_folder.descriptor(), m_name.constData(), 0);
+    m_name.clear();
     if (m_descriptor >= 0)
         ::close(m_descriptor);
     m_descriptor = -1;
@@ -117,7 +116,7 @@ QByteArray StagedFile::content() const
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            fail(QStringLiteral("无法读取 %1：%2").arg(m_path, systemErrorText(errno)));
+            fail(QStringLiteral("无法读取 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
         }
         content.append(buffer, got);
     }
@@ -135,61 +134,68 @@ QString StagedFile::writeFailure(qint64 size)
 
 void StagedFile::commit()
 {
+    const uid_t owner = m_status.st_uid;
+    const gid_t group = m_status.st_gid;
+    const mode_t mode = m_status.st_mode & 07777;
     struct stat copy = {};
     if (::fstat(m_descriptor, &copy) != 0)
-        fail(QStringLiteral("无法读取 %1：%2").arg(m_path, systemErrorText(errno)));
-    // Owner and group first: changing them may clear the set-id bits of the mode.
-    if ((copy.st_uid != m_owner || copy.st_gid != m_group) && ::fchown(m_descriptor, m_owner, m_group) != 0) {
+        fail(QStringLiteral("无法读取 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
+    // Owner and group first: changing them may clear the set-id bits of the mode. The copy was made 0600.
+    if ((copy.st_uid != owner || copy.st_gid != group) && ::fchown(m_descriptor, owner, group) != 0) {
         const int error = errno;
         fail(QStringLiteral("%1 属于用户 %2、组 %3，本程序无法保持它的所有者和组（%4），所以没有修改它")
-                 .arg(m_target, userName(m_owner), groupName(m_group), systemErrorText(error)));
+                 .arg(m_shownTarget, userName(owner), groupName(group), systemErrorText(error)));
     }
-    if (::fchmod(m_descriptor, m_mode) != 0)
-        fail(QStringLiteral("无法设置 %1 的权限：%2").arg(m_path, systemErrorText(errno)));
+    // The group bits are the mask of an ACL (the file's, or one the copy inherited from its folder): none until the
+    // attributes are the file's, so that nobody reaches the copy who cannot reach the file.
+    const auto setMode = [&](mode_t bits) {
+        if (::fchmod(m_descriptor, bits) != 0)
+            fail(QStringLiteral("无法设置 %1 的新副本的权限：%2").arg(m_shownTarget, systemErrorText(errno)));
+    };
+    setMode(mode & ~S_IRWXG);
+    m_attributes.giveTo(m_descriptor, m_shownTarget);
+    setMode(mode);
+    if (::fstat(m_descriptor, &copy) != 0)
+        fail(QStringLiteral("无法读取 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
+    if (copy.st_uid != owner || copy.st_gid != group || (copy.st_mode & 07777) != mode)
+        fail(QStringLiteral("%1 的新副本没有保持它的所有者、组和权限（%2 而不是 %3），所以没有修改它")
+                 .arg(m_shownTarget, QString::number(copy.st_mode & 07777, 8), QString::number(mode, 8)));
     // On disk before it replaces the file, so that a crash leaves the old file or the whole new one.
     if (::fsync(m_descriptor) != 0)
-        fail(QStringLiteral("无法把 %1 写到磁盘：%2").arg(m_path, systemErrorText(errno)));
+        fail(QStringLiteral("无法把 %1 的新副本写到磁盘：%2").arg(m_shownTarget, systemErrorText(errno)));
 
-    const QByteArray staged = QFile::encodeName(m_path);
-    const QByteArray targetName = QFile::encodeName(m_target);
+    const int folder = m_folder.descriptor();
     struct stat named = {};
-    if (::lstat(staged.constData(), &named) != 0 || named.st_dev != copy.st_dev || named.st_ino != copy.st_ino)
-        fail(QStringLiteral("%1 在写入时被换掉了，所以没有使用它").arg(m_path));
-    const QByteArray folder = folderOf(targetName);
-    const int folderDescriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderDescriptor < 0)
-        fail(QStringLiteral("无法打开文件夹 %1：%2").arg(QFile::decodeName(folder), systemErrorText(errno)));
-    if (::rename(staged.constData(), targetName.constData()) != 0) {
-        const int error = errno;
-        ::close(folderDescriptor);
-        fail(QStringLiteral("无法替换 %1：%2").arg(m_target, systemErrorText(error)));
-    }
-    m_path.clear();
+    if (::fstatat(folder, m_name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != copy.st_dev ||
+        named.st_ino != copy.st_ino)
+        fail(QStringLiteral("%1 的新副本在写入时被换掉了，所以没有使用它").arg(m_shownTarget));
+    if (::renameat(folder, m_name.constData(), folder, m_target.constData()) != 0)
+        fail(QStringLiteral("无法替换 %1：%2").arg(m_shownTarget, systemErrorText(errno)));
+    m_name.clear();
     remove();
     // The rename is on disk only once the folder is; a file system that cannot flush folders says EINVAL.
-    const bool flushed = ::fsync(folderDescriptor) == 0 || errno == EINVAL;
-    const int error = errno;
-    ::close(folderDescriptor);
-    if (!flushed)
-        fail(QStringLiteral("%1 已经替换，但无法把文件夹 %2 写到磁盘：%3")
-                 .arg(m_target, QFile::decodeName(folder), systemErrorText(error)));
+    if (::fsync(folder) != 0 && errno != EINVAL)
+        fail(QStringLiteral("%1 已经替换，但无法把它的文件夹写到磁盘：%2").arg(m_shownTarget, systemErrorText(errno)));
 }
 
-void StagedFile::removeLeftovers(const QString &target)
+void StagedFile::removeLeftovers(const OpenFolder &folder, const QByteArray &target)
 {
-    const QByteArray targetName = QFile::encodeName(target);
-    const QByteArray folder = folderOf(targetName);
-    const QByteArray prefix = targetName.mid(targetName.lastIndexOf('/') + 1) + StagedMark;
-    DIR *entries = ::opendir(folder.constData());
-    if (!entries)
+    const QByteArray prefix = target + StagedMark;
+    const int listing = ::openat(folder.descriptor(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *entries = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!entries) {
+        if (listing >= 0)
+            ::close(listing);
         return;  // staging in that folder reports why it cannot be used
+    }
     while (const dirent *entry = ::readdir(entries)) {
         const QByteArray name(entry->d_name);
         struct stat status = {};
-        const QByteArray path = folder + '/' + name;
         // A copy that cannot be removed is harmless: no later copy takes its name.
-        if (isStagedCopyName(name, prefix) && ::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode))
-            ::unlink(path.constData());
+        if (isStagedCopyName(name, prefix) &&
+            ::fstatat(folder.descriptor(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode))
+            ::unlinkat(folder.descriptor(), name.constData(), 0);
     }
     ::closedir(entries);
 }

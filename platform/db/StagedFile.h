@@ -1,27 +1,30 @@
 #pragma once
 
+#include "db/RegularFile.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <sys/types.h>
-
-struct stat;
-
 namespace hestova::db {
 
+class OpenFolder;
+
 // A private copy of a file, made beside it under a name no other process uses and no user's file has, that takes
-// the file's place at once when committed, with the file's owner, group and mode, safely on disk. Until then the
-// file is untouched; an uncommitted copy is removed. Failures throw AppError(ErrorNumber::DataSource, ...).
+// the file's place at once when committed, with the file's owner, group, mode and extended attributes, safely on
+// disk. The copy is written only through its descriptor, so nothing written to it can reach another file whatever
+// is done to its name. Until then the file is untouched; an uncommitted copy is removed. Failures throw
+// AppError(ErrorNumber::DataSource, ...).
 class StagedFile {
 public:
-    // Makes the copy beside `target` (a regular file itself, not a link to it), holding `content`; `targetStatus`
-    // gives the owner, group and mode it takes.
-    StagedFile(const QString &target, const QByteArray &content, const struct stat &targetStatus);
+    // Makes the copy beside the regular file `target` of `folder`, holding `original`'s bytes; the copy takes
+    // `original`'s owner, group, mode and attributes when committed.
+    StagedFile(const OpenFolder &folder, const QByteArray &target, const RegularFile::Contents &original);
     ~StagedFile();
     StagedFile(const StagedFile &) = delete;
     StagedFile &operator=(const StagedFile &) = delete;
 
-    QString path() const { return m_path; }
+    // A path that leads to the copy and to no other file, for code that writes by path.
+    QByteArray reach() const { return m_reach; }
 
     // What the copy holds now, read through its descriptor.
     QByteArray content() const;
@@ -30,22 +33,26 @@ public:
     // empty when they can.
     QString writeFailure(qint64 size);
 
-    // Gives the copy the target's owner, group and mode, puts it on disk and then in the target's place. Throws,
-    // leaving the target untouched, when one of these fails before the copy replaced it.
+    // Gives the copy the target's owner, group, mode and attributes, without letting anyone more reach it on the
+    // way, puts it on disk and then in the target's place. Throws, leaving the target untouched, when one of these
+    // fails before the copy replaced it.
     void commit();
 
-    // Removes the copies that stopped processes left beside `target`; only one process may stage at a time.
-    static void removeLeftovers(const QString &target);
+    // Removes the copies that stopped processes left beside `target` in `folder`; only one process may stage at a
+    // time.
+    static void removeLeftovers(const OpenFolder &folder, const QByteArray &target);
 
 private:
     void remove();
 
-    QString m_target;
-    QString m_path;
+    const OpenFolder &m_folder;
+    QByteArray m_target;
+    QString m_shownTarget;
+    QByteArray m_name;  // the copy's name in the folder; empty once it is gone
+    QByteArray m_reach;
     int m_descriptor = -1;
-    uid_t m_owner = 0;
-    gid_t m_group = 0;
-    mode_t m_mode = 0;
+    struct stat m_status = {};
+    ExtendedAttributes m_attributes;
 };
 
 }  // namespace hestova::db

@@ -1,11 +1,10 @@
 #include "TempAppFolder.h"
-#include "TestDatabase.h"
+#include "TestDataSource.h"
 #include "core/AppError.h"
 #include "db/Command.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
 #include "db/StatementText.h"
-#include "surveydata/SurveyDataSource.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,8 +27,8 @@ class OpenDatabase : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TestDatabase::create(folder);
-        connection.Open(SurveyConnectionString);
+        TestDataSource::create(folder);
+        connection.Open(TestDataSource::ConnectionString);
     }
 
     TempAppFolder folder;
@@ -41,12 +40,12 @@ protected:
 TEST(ConnectionOpen, MissingDatabaseFileFailsAndCreatesNothing)
 {
     TempAppFolder folder;
-    const QString database = folder.file("myd.mdb");
-    registerSurveyDataSource(database);
+    const QString database = folder.file("test.db");
+    TestDataSource::registerOver(database);
 
     Connection connection;
     try {
-        connection.Open(SurveyConnectionString);
+        connection.Open(TestDataSource::ConnectionString);
         FAIL() << "opening a missing database succeeded";
     } catch (const AppError &error) {
         EXPECT_EQ(error.number(), ErrorNumber::Connection);
@@ -59,29 +58,29 @@ TEST(ConnectionOpen, MissingDatabaseFileFailsAndCreatesNothing)
 TEST(ConnectionOpen, DatabasePathThatIsAFolderFails)
 {
     TempAppFolder folder;
-    QDir(folder.path()).mkpath("myd.mdb");
-    registerSurveyDataSource(folder.file("myd.mdb"));
+    QDir(folder.path()).mkpath("test.db");
+    TestDataSource::registerOver(folder.file("test.db"));
 
     Connection connection;
-    EXPECT_THROW(connection.Open(SurveyConnectionString), AppError);
+    EXPECT_THROW(connection.Open(TestDataSource::ConnectionString), AppError);
     EXPECT_FALSE(connection.isOpen());
 }
 
 TEST(ConnectionOpen, FileThatIsNoDatabaseFailsAndIsLeftAlone)
 {
     TempAppFolder folder;
-    const QString database = folder.file("myd.mdb");
+    const QString database = folder.file("test.db");
     {
         QFile file(database);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(4096, 'x'));
     }
-    registerSurveyDataSource(database);
+    TestDataSource::registerOver(database);
 
     EXPECT_THROW(
         {
             Connection connection;
-            connection.Open(SurveyConnectionString);
+            connection.Open(TestDataSource::ConnectionString);
             Recordset rows;
             rows.Open("select * from mydjb", connection);
         },
@@ -96,7 +95,7 @@ TEST(ConnectionOpen, UnregisteredDataSourceGivesTheDriverManagersError)
     TempAppFolder folder;  // its odbc.ini holds no data source
     Connection connection;
     try {
-        connection.Open(SurveyConnectionString);
+        connection.Open(TestDataSource::ConnectionString);
         FAIL() << "opening an unregistered data source succeeded";
     } catch (const AppError &error) {
         EXPECT_EQ(error.number(), ErrorNumber::Connection);
@@ -204,7 +203,7 @@ TEST_F(OpenDatabase, FailedTransactionLeavesTheTableAsItWas)
     // Autocommit is back: a later statement persists for another connection.
     connection.Execute("delete * from reporttemp");
     Connection other;
-    other.Open(SurveyConnectionString);
+    other.Open(TestDataSource::ConnectionString);
     EXPECT_EQ(countRows(other, "reporttemp"), 0);
 }
 
@@ -216,7 +215,7 @@ TEST_F(OpenDatabase, CommittedTransactionIsSeenByAnotherConnection)
     connection.CommitTrans();
 
     Connection other;
-    other.Open(SurveyConnectionString);
+    other.Open(TestDataSource::ConnectionString);
     EXPECT_EQ(countRows(other, "mydjb"), 2);
 }
 
@@ -226,7 +225,7 @@ TEST_F(OpenDatabase, ClosingWithAnOpenTransactionRollsBack)
     connection.Execute("insert into mydjb values(?, ?, ?)", {1, "2024-1-1", "a"});
     connection.Close();
 
-    connection.Open(SurveyConnectionString);
+    connection.Open(TestDataSource::ConnectionString);
     EXPECT_EQ(countRows(connection, "mydjb"), 0);
 }
 
@@ -247,14 +246,14 @@ TEST_F(OpenDatabase, TransactionCallsOutOfOrderAreErrors)
     connection.BeginTrans();
     EXPECT_THROW(connection.BeginTrans(), AppError);
     connection.RollbackTrans();
-    EXPECT_THROW(connection.Open(SurveyConnectionString), AppError);
+    EXPECT_THROW(connection.Open(TestDataSource::ConnectionString), AppError);
     EXPECT_TRUE(connection.isOpen());
 }
 
 TEST_F(OpenDatabase, ReaderOnAnotherConnectionSeesOnlyCommittedRowsAndHoldsNoLock)
 {
     Connection reader;
-    reader.Open(SurveyConnectionString);
+    reader.Open(TestDataSource::ConnectionString);
     Recordset before;
     before.Open("select * from mydjb", reader);
 

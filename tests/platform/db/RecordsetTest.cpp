@@ -1,9 +1,8 @@
 #include "TempAppFolder.h"
-#include "TestDatabase.h"
+#include "TestDataSource.h"
 #include "core/AppError.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "surveydata/SurveyDataSource.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +15,8 @@ class SurveyRecords : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TestDatabase::create(folder);
-        connection.Open(SurveyConnectionString);
+        TestDataSource::create(folder);
+        connection.Open(TestDataSource::ConnectionString);
         connection.Execute("insert into mydjb values(1, '2024-1-10', '一月')");
         connection.Execute("insert into mydjb values(2, '2024-2-10', '二月')");
         connection.Execute("insert into mydjb values(3, '2024-3-10', '三月')");

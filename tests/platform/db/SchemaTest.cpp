@@ -1,8 +1,7 @@
 #include "TempAppFolder.h"
-#include "TestDatabase.h"
+#include "TestDataSource.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "surveydata/SurveyDataSource.h"
 
 #include <QStringList>
 
@@ -22,8 +21,8 @@ class SurveySchema : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TestDatabase::create(folder);
-        connection.Open(SurveyConnectionString);
+        TestDataSource::create(folder);
+        connection.Open(TestDataSource::ConnectionString);
     }
 
     // The table's columns in order, as the database itself describes them.

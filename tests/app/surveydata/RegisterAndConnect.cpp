@@ -12,10 +12,13 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <csignal>
+
 using namespace hestova;
 
 int main(int argc, char **argv)
 {
+    std::signal(SIGXFSZ, SIG_IGN);  // as the program's main does
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 2 && !(arguments.size() == 4 && arguments[2] == QLatin1String("--replace-user-file")))

@@ -3,7 +3,6 @@
 #include "core/AppError.h"
 #include "core/AppFolder.h"
 #include "db/Connection.h"
-#include "db/OdbcIniFile.h"
 #include "db/OdbcInstaller.h"
 #include "db/Recordset.h"
 #include "surveydata/SurveyDataSource.h"
@@ -19,12 +18,18 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <thread>
+#include <tuple>
 #include <vector>
 
-#include <csignal>
+#include <cstdio>
 
+#include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace hestova;
@@ -54,7 +59,8 @@ const QByteArray OtherDataSources = "; data sources of other programs\n"
                                     "[ledger]\nDriver=PostgreSQL Unicode\nServername=db.example\nPort=5432\n"
                                     "Database=ledger\n";
 
-// Section -> key (lower case) -> value, as the installer reads an ODBC file.
+// Section -> key (lower case) -> value. A reader of the tests' own, for the plain files they write and read:
+// "[name]" starts a section, "key = value" is an entry, blank lines and comments are skipped.
 using Sections = QMap<QString, QMap<QString, QString>>;
 
 Sections readSections(const QString &path)
@@ -63,11 +69,16 @@ Sections readSections(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return Sections();
     Sections sections;
-    const OdbcIniFile parsed = OdbcIniFile::parse(file.readAll());
-    for (const OdbcIniFile::Section &section : parsed.sections()) {
-        auto &keys = sections[QString::fromLocal8Bit(section.name)];
-        for (const OdbcIniFile::Entry &entry : section.entries)
-            keys.insert(QString::fromLocal8Bit(entry.key).toLower(), QString::fromLocal8Bit(entry.value));
+    QString section;
+    for (const QByteArray &bytes : file.readAll().split('\n')) {
+        const QString line = QString::fromLocal8Bit(bytes).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+            section = line.mid(1, line.size() - 2).trimmed();
+        else
+            sections[section].insert(line.section(QLatin1Char('='), 0, 0).trimmed().toLower(),
+                                     line.section(QLatin1Char('='), 1).trimmed());
     }
     return sections;
 }
@@ -115,6 +126,77 @@ void openToOthers(const QString &folder)
 }
 
 constexpr char Nobody[] = "65534";
+
+// The output of setfacl or getfacl; nullopt when it fails (on a file system without ACLs).
+std::optional<QString> aclTool(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForStarted(60000)) {
+        ADD_FAILURE() << program.toStdString() << " does not start (Debian package acl)";
+        return std::nullopt;
+    }
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+}
+
+// Puts a link to `bait` in the place of every file made in `folder` while that file is there, as anyone who may
+// rename files in the folder could, until stopped.
+class LinkSwapper {
+public:
+    LinkSwapper(const QString &folder, const QString &bait)
+        : m_folder(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+          m_events(::inotify_init1(IN_CLOEXEC)), m_bait(QFile::encodeName(bait))
+    {
+        EXPECT_GE(::inotify_add_watch(m_events, QFile::encodeName(folder).constData(), IN_CREATE), 0);
+        m_thread = std::thread([this] { run(); });
+    }
+    ~LinkSwapper() { stop(); }
+
+    // Stops once it has seen every file made before; returns how many it swapped.
+    int stop()
+    {
+        if (m_thread.joinable()) {
+            ::close(::openat(m_folder, Marker, O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+            m_thread.join();
+            ::close(m_events);
+            ::close(m_folder);
+        }
+        return m_swaps;
+    }
+
+private:
+    static constexpr char Link[] = ".swapper-link";
+    static constexpr char Marker[] = ".swapper-marker";
+
+    void run()
+    {
+        alignas(inotify_event) char events[65536];
+        for (ssize_t got; (got = ::read(m_events, events, sizeof events)) > 0;) {
+            for (ssize_t at = 0; at < got;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+                at += ssize_t(sizeof(inotify_event) + event->len);
+                const QByteArray name(event->name);
+                if (name == Marker)
+                    return;
+                if (name == Link || ::symlinkat(m_bait.constData(), m_folder, Link) != 0)
+                    continue;
+                // Only while the file is there: a link left under a name the registration stopped using would be
+                // taken for a lock held by another copy.
+                if (::renameat2(m_folder, Link, m_folder, name.constData(), RENAME_EXCHANGE) == 0)
+                    ++m_swaps;
+                ::unlinkat(m_folder, Link, 0);
+            }
+        }
+    }
+
+    int m_folder;
+    int m_events;
+    QByteArray m_bait;
+    std::thread m_thread;
+    int m_swaps = 0;
+};
 
 void expectRegisteredAndConnected(QProcess &copy, int round)
 {
@@ -213,18 +295,61 @@ TEST(DataSource, NamesThroughLinkedFoldersLeadWhereTheSystemLeads)
         << "no file written beside the link";
 }
 
-TEST(DataSource, RegistrationThatCannotBeWrittenThrowsDataSourceError)
+TEST(DataSource, FilesMadeBesideTheUserFileAndSwappedForLinksAreNeitherWrittenThroughNorUsed)
 {
     TempAppFolder folder;
-    const QByteArray unwritable = QFile::encodeName(folder.file("no such folder/odbc.ini"));
-    qputenv("ODBCINI", unwritable);
-    try {
-        registerSurveyDataSource(folder.file("myd.mdb"));
-        FAIL() << "registration into a missing folder reported success";
-    } catch (const AppError &error) {
-        EXPECT_EQ(error.number(), ErrorNumber::DataSource);
-        EXPECT_FALSE(error.description().isEmpty());
+    const QByteArray bait = "[bait]\nKey=of the test's own\n";
+    writeFile(folder.file("bait.ini"), bait);
+    writeFile(folder.odbcIniPath(), OtherDataSources);
+    const Sections others = readSections(folder.odbcIniPath());
+    LinkSwapper swapper(folder.path(), folder.file("bait.ini"));
+    for (int round = 0; round < 20; ++round) {
+        try {
+            registerSurveyDataSource(folder.file(QStringLiteral("round%1/myd.mdb").arg(round)));
+        } catch (const AppError &error) {
+            EXPECT_TRUE(error.description().contains(QStringLiteral("在写入时被换掉了")))
+                << error.description().toStdString();
+        }
+        Sections sections = readSections(folder.odbcIniPath());
+        sections.remove("myddc");
+        EXPECT_EQ(sections, others) << "round " << round;
     }
+    EXPECT_GE(swapper.stop(), 20);
+    QFile file(folder.file("bait.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bait);
+}
+
+TEST(DataSource, RegistrationThatCannotBeWrittenSaysWhyAndLeavesTheFileAsItWas)
+{
+    // A missing folder; a file that unixODBC cannot read; a line that it would cut when it rewrites the file.
+    TempAppFolder folder;
+    const QString missing = folder.file("no such folder/odbc.ini");
+    const QList<std::tuple<QString, QByteArray, QString>> cases{
+        {missing, {},
+         QStringLiteral("用户数据源文件 %1 所在的文件夹 %2 无法打开：%3")
+             .arg(missing, folder.file("no such folder"), systemErrorText(ENOENT))},
+        {folder.odbcIniPath(), "\xEF\xBB\xBF" + OtherDataSources,
+         QStringLiteral("unixODBC 无法读取用户数据源文件 %1：文件以字节顺序标记（BOM）开头").arg(folder.odbcIniPath())},
+        {folder.odbcIniPath(), "[archive]\nDriver=SQLite3\nPassword=" + QByteArray(2500, 'p') + "\n",
+         QStringLiteral("%1 第 3 行（[archive] 节的 Password）太长").arg(folder.odbcIniPath())}};
+    for (const auto &[userFile, content, cause] : cases) {
+        if (!content.isEmpty())
+            writeFile(userFile, content);
+        qputenv("ODBCINI", QFile::encodeName(userFile));
+        try {
+            registerSurveyDataSource(folder.file("myd.mdb"));
+            ADD_FAILURE() << "registration reported success: " << cause.toStdString();
+        } catch (const AppError &error) {
+            EXPECT_EQ(error.number(), ErrorNumber::DataSource);
+            EXPECT_TRUE(error.description().startsWith(QStringLiteral("数据源 myddc 未能注册：") + cause))
+                << error.description().toStdString();
+        }
+        QFile file(userFile);
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), content);
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"odbc.ini"})
+        << "nothing left beside it";
 }
 
 TEST(DataSource, RegistrationLeavesAFileThatHoldsTheEntriesUntouched)
@@ -311,19 +436,44 @@ TEST(DataSource, UserFileTheDriverManagerIgnoresGivesNoConnection)
     ASSERT_TRUE(copy->waitForFinished(120000));
     EXPECT_EQ(copy->exitCode(), 1);
     const QString box = QString::fromLocal8Bit(copy->readAllStandardError()).trimmed();
-    EXPECT_EQ(box, QStringLiteral("3001：  数据源 myddc 没有指向数据库文件，没有连接：用户数据源文件 %1 必须可写"
+    EXPECT_EQ(box, QStringLiteral("3001：  数据源 myddc 没有指向数据库文件，没有连接：数据源 myddc 未能注册：用户数据源文件 %1 必须可写"
                                   "（ODBC 不读取它无法写入的用户数据源文件）")
                        .arg(folder.odbcIniPath()));
     EXPECT_EQ(readFile(folder.odbcIniPath()), before);
 }
 
-TEST(DataSource, ReplacedUserFileKeepsOwnerGroupAndModeOrStaysUntouched)
+TEST(DataSource, ReplacedUserFileKeepsOwnerGroupModeAndAclOrStaysUntouched)
 {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root to hand the file to another user";
     TempAppFolder folder;
     const QString database = folder.file("myd.mdb");
     TestDatabase::createFile(database);
+
+    // Its ACL and attributes are kept, and no default ACL of its folder is added: nobody gains rights (the group
+    // bits of the mode are the ACL's mask).
+    QDir(folder.path()).mkpath("acl");
+    const QString aclFile = folder.file("acl/odbc.ini");
+    const QByteArray aclName = QFile::encodeName(aclFile);
+    writeFile(aclFile, OtherDataSources);
+    ASSERT_EQ(::chmod(aclName.constData(), 0640), 0);
+    if (!aclTool("setfacl", {"-m", "u:1:rw", aclFile}) ||
+        ::setxattr(aclName.constData(), "user.origin", "kept", 4, 0) != 0)
+        GTEST_SKIP() << "the file system keeps no ACLs or user attributes";
+    ASSERT_TRUE(aclTool("setfacl", {"-d", "-m", "u:65534:rwx", folder.file("acl")}));
+    qputenv("ODBCINI", aclName);
+    for (const QString &database : {database, folder.file("elsewhere/myd.mdb")}) {
+        const std::optional<QString> acl = aclTool("getfacl", {"-cn", aclFile});
+        registerSurveyDataSource(database);
+        EXPECT_EQ(readSections(aclFile).value("myddc").value("database"), database);
+        EXPECT_EQ(aclTool("getfacl", {"-cn", aclFile}), acl);
+        char origin[8] = {};
+        EXPECT_EQ(QByteArray(origin, ::getxattr(aclName.constData(), "user.origin", origin, sizeof origin)), "kept");
+        // Then without an ACL of its own.
+        ASSERT_TRUE(aclTool("setfacl", {"-b", aclFile}));
+    }
+    qputenv("ODBCINI", QFile::encodeName(folder.odbcIniPath()));
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to hand the file to another user";
     writeFile(folder.odbcIniPath(), OtherDataSources);
     openToOthers(folder.path());
     const QByteArray userFile = QFile::encodeName(folder.odbcIniPath());
@@ -395,7 +545,6 @@ TEST(DataSource, RewriteCutShortLeavesTheUserFileAsItWas)
     TestDatabase::createFile(database);
 
     const auto copy = startCopy({database}, folder.odbcIniPath(), QString(), [] {
-        ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{Limit, Limit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
@@ -406,7 +555,8 @@ TEST(DataSource, RewriteCutShortLeavesTheUserFileAsItWas)
     QFile file(folder.odbcIniPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), content);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"odbc.ini"}) << "nothing left beside it";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"odbc.ini"})
+        << "nothing left beside it";
 }
 
 TEST(DataSource, UserFileThatIsNoRegularFileIsRefusedWithoutWaiting)
@@ -424,5 +574,5 @@ TEST(DataSource, UserFileThatIsNoRegularFileIsRefusedWithoutWaiting)
     ASSERT_TRUE(finished) << "the start waits on the named pipe";
     const QString refused = QStringLiteral("用户数据源文件 %1 是命名管道，不是普通文件").arg(folder.odbcIniPath());
     EXPECT_EQ(QString::fromLocal8Bit(copy->readAllStandardError()).trimmed(),
-              QStringLiteral("3000：  %1\n3001：  数据源 myddc 没有连接：%1").arg(refused));
+              QStringLiteral("3000：  数据源 myddc 未能注册：%1\n3001：  数据源 myddc 没有连接：%1").arg(refused));
 }
