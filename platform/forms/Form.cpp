@@ -94,12 +94,11 @@ void Form::setOwner(Form *owner)
 // was made (under openbox, now and then), and a change of the window's flags makes it anew.
 void Form::applyOwner()
 {
-    if (!m_owner && !windowHandle())
+    if (!m_owner)
         return;
     create();
-    if (m_owner)
-        m_owner->create();
-    windowHandle()->setTransientParent(m_owner ? m_owner->windowHandle() : nullptr);
+    m_owner->create();
+    windowHandle()->setTransientParent(m_owner->windowHandle());
 }
 
 void Form::Unload()

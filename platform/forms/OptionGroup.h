@@ -21,7 +21,6 @@ public:
 
     // Buttons in the group's order; the first added is the first of the group.
     void addButton(QAbstractButton *button);
-    const QList<QAbstractButton *> &buttons() const { return m_buttons; }
 
     // Unticks every button.
     void clear();
