@@ -4,8 +4,9 @@
 Usage: check_layers.py BUILD_DIR
        (a build made with CMake's Makefile generator and a compiler that writes dependency files, as ./dev.sh does)
 
-Layers, bottom up: platform, controls, app, reports, main (the program's main). A file may include files of its
-own layer and of the layers below. What an object read is what the compiler wrote into its dependency file (the
+Layers, bottom up: platform/core, platform/odbcini (the user's ODBC file, which data access uses), the rest of
+platform, controls, app, reports, main (the program's main). A file belongs to the deepest layer whose folder holds
+it, and may include files of its own layer and of the layers below. What an object read is what the compiler wrote into its dependency file (the
 `*.o.d` beside the object, as CMake lists them for each target in its DependInfo.cmake), so includes through
 macros, comments and line continuations count as the compiler saw them. A generated file in the build tree (moc,
 autogen) belongs to the layer of the folder it is generated for. Files outside the layers (system and Qt headers,
@@ -16,7 +17,7 @@ import re
 import sys
 from pathlib import Path
 
-LAYERS = ["platform", "controls", "app", "reports", "main"]
+LAYERS = ["platform/core", "platform/odbcini", "platform", "controls", "app", "reports", "main"]
 QUOTED = re.compile(r'"([^"]*)"')
 MAKE_WORD = re.compile(r"(?:\\.|[^\s\\])+")
 
@@ -29,10 +30,14 @@ def layer(path, root, build):
     """The layer's index of a source or generated file, or None for a file outside the layers."""
     for base in (build, root):
         try:
-            top = path.relative_to(base).parts[0]
+            parts = path.relative_to(base).parts
         except ValueError:
             continue
-        return LAYERS.index(top) if top in LAYERS else None
+        for depth in (2, 1):
+            folder = "/".join(parts[:depth])
+            if len(parts) > depth and folder in LAYERS:
+                return LAYERS.index(folder)
+        return None
     return None
 
 

@@ -1,6 +1,6 @@
 #include "surveydata/SurveyDataSource.h"
 
-#include "db/OdbcInstaller.h"
+#include "odbcini/OdbcInstaller.h"
 
 #include <QDir>
 
@@ -8,7 +8,7 @@ namespace hestova::db {
 
 void registerSurveyDataSource(const QString &databaseFile)
 {
-    OdbcInstaller::registerUserDataSource(
+    odbcini::OdbcInstaller::registerUserDataSource(
         QString::fromLatin1(SurveyDataSourceName), QString::fromLatin1(SurveyDriver),
         {{QStringLiteral("Database"), QDir::toNativeSeparators(databaseFile)},
          {QStringLiteral("NoCreat"), QStringLiteral("1")},

@@ -1,7 +1,7 @@
 #include "db/Connection.h"
 
 #include "db/OdbcDiagnostics.h"
-#include "db/OdbcInstaller.h"
+#include "odbcini/OdbcInstaller.h"
 #include "db/Statement.h"
 
 #include <QFileInfo>
@@ -55,7 +55,7 @@ void checkDatabaseFile(const QList<ConnectionEntry> &entries)
     QString database = entryValue(entries, QStringLiteral("Database"));
     const QString dsn = entryValue(entries, QStringLiteral("DSN"));
     if (database.isEmpty() && !dsn.isEmpty())
-        database = OdbcInstaller::dataSourceAttribute(dsn, QStringLiteral("Database"));
+        database = odbcini::OdbcInstaller::dataSourceAttribute(dsn, QStringLiteral("Database"));
     if (database.isEmpty())
         return;  // not a file data source, or not registered: the driver manager reports it
     const QFileInfo file(database);
@@ -89,7 +89,7 @@ void Connection::Open(const QString &connectionString)
     const QString odbcString = odbcConnectionString(entries);
     const QString dsn = entryValue(entries, QStringLiteral("DSN"));
     try {
-        OdbcInstaller::checkUserFile();
+        odbcini::OdbcInstaller::checkUserFile();
     } catch (const AppError &error) {
         const QString source = dsn.isEmpty() ? QString() : QStringLiteral("数据源 %1 ").arg(dsn);
         throw AppError(ErrorNumber::Connection, source + QStringLiteral("没有连接：") + error.description());
@@ -106,7 +106,7 @@ void Connection::Open(const QString &connectionString)
     Close();
     std::optional<QString> driver;
     try {
-        driver = dsn.isEmpty() ? std::nullopt : OdbcInstaller::registerAgain(dsn);
+        driver = dsn.isEmpty() ? std::nullopt : odbcini::OdbcInstaller::registerAgain(dsn);
     } catch (const AppError &error) {
         if (notFound)
             throw;
@@ -120,7 +120,7 @@ void Connection::Open(const QString &connectionString)
         throw *notFound;
     if (!namesDatabase()) {
         Close();
-        throw noDatabaseError(dsn, OdbcInstaller::unwritableUserFileText(OdbcInstaller::userDataSourceFile()));
+        throw noDatabaseError(dsn, odbcini::OdbcInstaller::unwritableUserFileText(odbcini::OdbcInstaller::userDataSourceFile()));
     }
 }
 

@@ -3,7 +3,7 @@
 #include "core/AppError.h"
 #include "core/AppFolder.h"
 #include "db/Connection.h"
-#include "db/OdbcInstaller.h"
+#include "odbcini/OdbcInstaller.h"
 #include "db/Recordset.h"
 #include "surveydata/SurveyDataSource.h"
 
@@ -34,6 +34,7 @@
 
 using namespace hestova;
 using namespace hestova::db;
+using namespace hestova::odbcini;
 
 namespace {
 

@@ -4,7 +4,7 @@
 // the program does. Exit code 0 when both succeed and the connection reads the survey table.
 #include "core/AppError.h"
 #include "db/Connection.h"
-#include "db/OdbcInstaller.h"
+#include "odbcini/OdbcInstaller.h"
 #include "db/Recordset.h"
 #include "surveydata/SurveyDataSource.h"
 
@@ -32,7 +32,7 @@ int main(int argc, char **argv)
     }
     try {
         if (arguments.size() == 4) {
-            const QString userFile = db::OdbcInstaller::userDataSourceFile();
+            const QString userFile = odbcini::OdbcInstaller::userDataSourceFile();
             if (!QFile::remove(userFile) || !QFile::copy(arguments[3], userFile))
                 return 2;
         }

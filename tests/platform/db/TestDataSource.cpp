@@ -2,13 +2,13 @@
 
 #include "TempAppFolder.h"
 #include "TestDatabaseFile.h"
-#include "db/OdbcInstaller.h"
+#include "odbcini/OdbcInstaller.h"
 
 namespace TestDataSource {
 
 void registerOver(const QString &databaseFile)
 {
-    hestova::db::OdbcInstaller::registerUserDataSource(
+    hestova::odbcini::OdbcInstaller::registerUserDataSource(
         QString::fromLatin1(Name), QStringLiteral("SQLite3"),
         {{QStringLiteral("Database"), databaseFile}, {QStringLiteral("NoCreat"), QStringLiteral("1")},
          {QStringLiteral("Timeout"), QStringLiteral("2000")}});

@@ -1,10 +1,10 @@
-#include "db/OdbcInstaller.h"
+#include "odbcini/OdbcInstaller.h"
 
 #include "core/AppError.h"
-#include "db/OdbcIniFile.h"
-#include "db/OpenFolder.h"
-#include "db/RegularFile.h"
-#include "db/StagedFile.h"
+#include "odbcini/OdbcIniFile.h"
+#include "odbcini/OpenFolder.h"
+#include "odbcini/RegularFile.h"
+#include "odbcini/StagedFile.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -25,7 +25,7 @@
 
 #include <odbcinst.h>
 
-namespace hestova::db::OdbcInstaller {
+namespace hestova::odbcini::OdbcInstaller {
 
 namespace {
 
@@ -338,4 +338,4 @@ QString dataSourceAttribute(const QString &name, const QString &key)
     return QString::fromLocal8Bit(value);
 }
 
-}  // namespace hestova::db::OdbcInstaller
+}  // namespace hestova::odbcini::OdbcInstaller

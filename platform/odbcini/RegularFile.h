@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/ExtendedAttributes.h"
+#include "odbcini/ExtendedAttributes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,11 +9,11 @@
 
 #include <sys/stat.h>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 class OpenFolder;
 }
 
-namespace hestova::db::RegularFile {
+namespace hestova::odbcini::RegularFile {
 
 // The descriptions below name a file by its role ("用户数据源文件") and path. Failures throw
 // AppError(ErrorNumber::DataSource, ...) with the system's reason.
@@ -41,4 +41,4 @@ struct Contents {
 // As read(), for the file `name` in `folder`, which is refused as well when it is a link.
 std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name, const QString &role);
 
-}  // namespace hestova::db::RegularFile
+}  // namespace hestova::odbcini::RegularFile

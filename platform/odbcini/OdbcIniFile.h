@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 
 // The sections of an ODBC file (odbc.ini), with their keys and values in file order, as the ODBC installer reads
 // and rewrites them: comments and blank lines are not kept, names and values are trimmed, a line without "=" is a
@@ -69,4 +69,4 @@ private:
     QString m_unreadable;
 };
 
-}  // namespace hestova::db
+}  // namespace hestova::odbcini

@@ -1,4 +1,4 @@
-#include "db/OdbcIniFile.h"
+#include "odbcini/OdbcIniFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,7 +7,7 @@
 
 #include <odbcinst.h>
 
-using hestova::db::OdbcIniFile;
+using hestova::odbcini::OdbcIniFile;
 
 TEST(OdbcIniFile, ReadsAndRewritesOddFilesAsTheInstallerDoes)
 {

@@ -1,8 +1,8 @@
-#include "db/OdbcIniFile.h"
+#include "odbcini/OdbcIniFile.h"
 
 #include <algorithm>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 
 namespace {
 
@@ -143,4 +143,4 @@ std::optional<OdbcIniFile::LongLine> OdbcIniFile::firstLongLine() const
     return std::nullopt;
 }
 
-}  // namespace hestova::db
+}  // namespace hestova::odbcini

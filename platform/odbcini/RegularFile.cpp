@@ -1,7 +1,7 @@
-#include "db/RegularFile.h"
+#include "odbcini/RegularFile.h"
 
 #include "core/AppError.h"
-#include "db/OpenFolder.h"
+#include "odbcini/OpenFolder.h"
 
 #include <QFile>
 
@@ -12,7 +12,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace hestova::db::RegularFile {
+namespace hestova::odbcini::RegularFile {
 
 namespace {
 
@@ -175,4 +175,4 @@ std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name,
         true);
 }
 
-}  // namespace hestova::db::RegularFile
+}  // namespace hestova::odbcini::RegularFile

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "db/RegularFile.h"
+#include "odbcini/RegularFile.h"
 
 #include <QByteArray>
 #include <QString>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 
 class OpenFolder;
 
@@ -55,4 +55,4 @@ private:
     ExtendedAttributes m_attributes;
 };
 
-}  // namespace hestova::db
+}  // namespace hestova::odbcini

@@ -1,4 +1,4 @@
-#include "db/ExtendedAttributes.h"
+#include "odbcini/ExtendedAttributes.h"
 
 #include "core/AppError.h"
 
@@ -7,7 +7,7 @@
 
 #include <sys/xattr.h>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 
 namespace {
 
@@ -106,4 +106,4 @@ void ExtendedAttributes::giveTo(int descriptor, const QString &file) const
     }
 }
 
-}  // namespace hestova::db
+}  // namespace hestova::odbcini

@@ -5,7 +5,7 @@
 #include <QPair>
 #include <QString>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 
 // The extended attributes of a file that this process can see, its access ACL (system.posix_acl_access) among
 // them, to be given to another file. Attributes of the trusted namespace are seen only by privileged processes.
@@ -30,4 +30,4 @@ private:
     QList<QPair<QByteArray, QByteArray>> m_attributes;  // name, value
 };
 
-}  // namespace hestova::db
+}  // namespace hestova::odbcini

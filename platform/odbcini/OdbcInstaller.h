@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 
 using DataSourceAttributes = QList<QPair<QString, QString>>;  // key, value in the order written
 
@@ -41,4 +41,4 @@ QString dataSourceAttribute(const QString &name, const QString &key);
 
 }  // namespace OdbcInstaller
 
-}  // namespace hestova::db
+}  // namespace hestova::odbcini

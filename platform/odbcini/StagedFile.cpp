@@ -1,7 +1,7 @@
-#include "db/StagedFile.h"
+#include "odbcini/StagedFile.h"
 
 #include "core/AppError.h"
-#include "db/OpenFolder.h"
+#include "odbcini/OpenFolder.h"
 
 #include <QFile>
 
@@ -17,7 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 
 namespace {
 
@@ -200,4 +200,4 @@ void StagedFile::removeLeftovers(const OpenFolder &folder, const QByteArray &tar
     ::closedir(entries);
 }
 
-}  // namespace hestova::db
+}  // namespace hestova::odbcini

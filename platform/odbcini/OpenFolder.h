@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 
 // A folder opened once, so that the files read, made, renamed and removed in it stay in it whatever is done
 // meanwhile to the names on its path. It is opened without following links: its path must be physical (as
@@ -35,4 +35,4 @@ private:
 // elsewhere by then.
 QByteArray descriptorPath(int descriptor, const QString &file);
 
-}  // namespace hestova::db
+}  // namespace hestova::odbcini

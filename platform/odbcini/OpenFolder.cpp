@@ -1,4 +1,4 @@
-#include "db/OpenFolder.h"
+#include "odbcini/OpenFolder.h"
 
 #include "core/AppError.h"
 
@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace hestova::db {
+namespace hestova::odbcini {
 
 namespace {
 
@@ -87,4 +87,4 @@ QByteArray descriptorPath(int descriptor, const QString &file)
     return path;
 }
 
-}  // namespace hestova::db
+}  // namespace hestova::odbcini
