@@ -11,7 +11,8 @@ extern QDateTime SurveyDate;
 extern int ReportSurveyNo;          // survey chosen for a report
 extern QDateTime ReportSurveyDate;
 
-// Registers the data source, then creates and shows the main window.
+// Registers the data source, then creates and shows the main window; started from a folder whose path the program
+// cannot carry, it says so and starts nothing.
 void Main();
 
 }  // namespace Mmain

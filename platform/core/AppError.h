@@ -30,6 +30,7 @@ constexpr int DatabaseLocked = 3218;   // database in use by another program bey
 constexpr int FieldMissing = 3265;     // field not found by name or position
 constexpr int NoCurrentRecord = 3021;  // recordset at EOF/BOF
 constexpr int FileMissing = 53;        // file not found
+constexpr int PathNotFound = 76;       // path cannot be used
 constexpr int BadFileFormat = 321;     // file format not valid
 constexpr int TypeMismatch = 13;       // value cannot be converted
 constexpr int Overflow = 6;            // number out of range

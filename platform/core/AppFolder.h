@@ -8,6 +8,10 @@ namespace hestova {
 namespace AppFolder {
 
 QString path();
+
+// Throws AppError(ErrorNumber::PathNotFound, ...) when the executable's folder has a path that `path()` cannot
+// carry exactly (a name that is no UTF-8): every file found from it would then be missed or another one.
+void checkCarried();
 void setPath(const QString &folder);  // tests and tools; empty restores the executable's folder
 
 // "\skin\close.bmp" (as the program writes its paths) -> "<appdir>/skin/close.bmp".

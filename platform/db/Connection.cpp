@@ -4,6 +4,7 @@
 #include "odbcini/OdbcInstaller.h"
 #include "db/Statement.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -120,7 +121,8 @@ void Connection::Open(const QString &connectionString)
         throw *notFound;
     if (!namesDatabase()) {
         Close();
-        throw noDatabaseError(dsn, odbcini::OdbcInstaller::unwritableUserFileText(odbcini::OdbcInstaller::userDataSourceFile()));
+        throw noDatabaseError(dsn, odbcini::OdbcInstaller::unwritableUserFileText(
+                                        QFile::decodeName(odbcini::OdbcInstaller::userDataSourceFile())));
     }
 }
 

@@ -13,7 +13,8 @@ namespace hestova::odbcini {
 class ExtendedAttributes {
 public:
     // The attributes of the file open as `descriptor`, called `file` in messages. Throws for a hash or signature
-    // of the file's content (security.ima, security.evm), which a file with other content cannot take.
+    // of the file's content (security.ima, security.evm), which a file with other content cannot take, and for a
+    // list or value that keeps growing while it is read.
     static ExtendedAttributes of(int descriptor, const QString &file);
 
     bool contains(const QByteArray &name) const;

@@ -1,6 +1,7 @@
 #include "odbcini/OdbcInstaller.h"
 
 #include "core/AppError.h"
+#include "odbcini/FileIo.h"
 #include "odbcini/OdbcIniFile.h"
 #include "odbcini/OpenFolder.h"
 #include "odbcini/RegularFile.h"
@@ -43,15 +44,15 @@ struct Registration {
 
 // The registrations made by this process, by user file and data source name, so that entries that vanished from
 // the file can be registered again.
-QHash<QString, Registration> &registrations()
+QHash<QByteArray, Registration> &registrations()
 {
-    static QHash<QString, Registration> made;
+    static QHash<QByteArray, Registration> made;
     return made;
 }
 
-QString registrationKey(const QString &name)
+QByteArray registrationKey(const QString &name)
 {
-    return userDataSourceFile() + QLatin1Char('\n') + name.toLower();
+    return userDataSourceFile() + '\n' + name.toLower().toUtf8();
 }
 
 // Reads and clears the installer's error queue; the first message describes the failure.
@@ -79,8 +80,7 @@ void writeEntries(const QByteArray &path, const QString &file, const QString &na
     for (const auto &[key, value] : entries) {
         if (!SQLWritePrivateProfileString(section.constData(), key.toLocal8Bit().constData(),
                                           value.toLocal8Bit().constData(), path.constData()))
-            throw AppError(ErrorNumber::DataSource,
-                           QStringLiteral("属性 %1 没有写入 %2 的新副本：%3").arg(key, file, takeInstallerError()));
+            fail(QStringLiteral("属性 %1 没有写入 %2 的新副本：%3").arg(key, file, takeInstallerError()));
     }
 }
 
@@ -89,10 +89,19 @@ QString userFileRole()
     return QStringLiteral("用户数据源文件");
 }
 
-// The user file as the driver manager reaches it: through its links, as the system follows them.
-QString userFileBehindLinks()
+// The user file as the driver manager reaches it: through its links, as the system follows them; the folder that
+// holds it, opened, and its name there.
+struct UserFile {
+    QByteArray path;
+    OpenFolder folder;
+    QByteArray name;
+};
+
+UserFile openUserFile()
 {
-    return RegularFile::behindLinks(userDataSourceFile(), userFileRole());
+    const QByteArray path = RegularFile::behindLinks(userDataSourceFile(), userFileRole());
+    const auto [folder, name] = splitPath(path);
+    return {path, OpenFolder(folder, QStringLiteral("%1 %2").arg(userFileRole(), shownPath(path))), name};
 }
 
 // The driver manager falls back to the system file when the user file is missing, so a missing one is created
@@ -105,15 +114,14 @@ void ensureFileExists(const OpenFolder &folder, const QByteArray &name)
         return;
     }
     if (errno != EEXIST)
-        throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 无法创建：%2")
-                                                    .arg(folder.shown(name), systemErrorText(errno)));
+        fail(QStringLiteral("用户数据源文件 %1 无法创建：%2").arg(folder.shown(name), systemErrorText(errno)));
 }
 
 // The driver manager ignores a user file that it cannot open for writing, so such a file is left as it is.
 void checkWritable(const OpenFolder &folder, const QByteArray &name)
 {
     if (::faccessat(folder.descriptor(), name.constData(), W_OK, 0) != 0)
-        throw AppError(ErrorNumber::DataSource, unwritableUserFileText(folder.shown(name)));
+        fail(unwritableUserFileText(folder.shown(name)));
 }
 
 QList<OdbcIniFile::Entry> iniEntries(const DataSourceAttributes &entries)
@@ -179,17 +187,16 @@ void lockUserFile(QLockFile &lock, const OpenFolder &folder, const QByteArray &l
 {
     const QString role = QStringLiteral("锁文件");
     const QString lockPath = QFile::decodeName(folder.reach(lockName));
-    const QString shown = folder.shown(lockName);
-    RegularFile::checkKind(lockPath, role, shown);
+    RegularFile::checkKind(folder, lockName, role);
     if (lockWithin(lock, lockPath, UserFileLockWaitMs))
         return;
-    RegularFile::checkKind(lockPath, role, shown);
+    RegularFile::checkKind(folder, lockName, role);
     if (lock.error() == QLockFile::LockFailedError)
-        throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 正被另一个程序修改").arg(file));
+        fail(QStringLiteral("用户数据源文件 %1 正被另一个程序修改").arg(file));
     const QString reason = lockCreationFailure(lockPath);
-    throw AppError(ErrorNumber::DataSource, reason.isEmpty()
-                                                ? QStringLiteral("无法创建锁文件 %1").arg(shown)
-                                                : QStringLiteral("无法创建锁文件 %1：%2").arg(shown, reason));
+    const QString shown = folder.shown(lockName);
+    fail(reason.isEmpty() ? QStringLiteral("无法创建锁文件 %1").arg(shown)
+                          : QStringLiteral("无法创建锁文件 %1：%2").arg(shown, reason));
 }
 
 // A name in a message: long ones are cut.
@@ -205,25 +212,19 @@ QString shownName(const QByteArray &name)
 void checkRewritable(const OdbcIniFile &expected, const QString &file)
 {
     if (!expected.unreadable().isEmpty())
-        throw AppError(ErrorNumber::DataSource, QStringLiteral("unixODBC 无法读取用户数据源文件 %1：%2，所以没有修改它")
-                                                    .arg(file, expected.unreadable()));
+        fail(QStringLiteral("unixODBC 无法读取用户数据源文件 %1：%2，所以没有修改它").arg(file, expected.unreadable()));
     const std::optional<OdbcIniFile::LongLine> line = expected.firstLongLine();
     if (!line)
         return;
     const QString where = line->key.isEmpty()
                               ? QStringLiteral("[%1] 节的节名").arg(shownName(line->section))
                               : QStringLiteral("[%1] 节的 %2").arg(shownName(line->section), shownName(line->key));
-    throw AppError(ErrorNumber::DataSource,
-                   line->line == 0
-                       ? QStringLiteral("%1 一行有 %2 字节，unixODBC 会把超过 999 字节的行截断，所以没有修改 %3")
-                             .arg(where)
-                             .arg(line->bytes)
-                             .arg(file)
-                       : QStringLiteral("%1 第 %2 行（%3）太长：unixODBC 按 999 字节分段读取它，改写时每段各成一行，"
-                                        "其中一行会超过 999 字节而再被截断，所以没有修改 %1")
-                             .arg(file)
-                             .arg(line->line)
-                             .arg(where));
+    fail(line->line == 0
+             ? QStringLiteral("%1 一行有 %2 字节，unixODBC 会把超过 999 字节的行截断，所以没有修改 %3")
+                   .arg(where, QString::number(line->bytes), file)
+             : QStringLiteral("%1 第 %2 行（%3）太长：unixODBC 按 999 字节分段读取它，改写时每段各成一行，"
+                              "其中一行会超过 999 字节而再被截断，所以没有修改 %1")
+                   .arg(file, QString::number(line->line), where));
 }
 
 // The installer rewrites a file in place, so a reader (the driver manager of a copy that is connecting) could
@@ -242,10 +243,8 @@ void replaceWithEntries(const OpenFolder &folder, const QByteArray &fileName, co
     // whole copy is checked before it replaces the file.
     if (OdbcIniFile::parse(staged.content()) != expected) {
         const QString reason = staged.writeFailure(expected.text().size());
-        throw AppError(ErrorNumber::DataSource,
-                       reason.isEmpty()
-                           ? QStringLiteral("%1 的新副本与应写入的内容不符，%1 没有修改").arg(file)
-                           : QStringLiteral("%1 的新副本没有完整写入（%2），%1 没有修改").arg(file, reason));
+        fail(reason.isEmpty() ? QStringLiteral("%1 的新副本与应写入的内容不符，%1 没有修改").arg(file)
+                              : QStringLiteral("%1 的新副本没有完整写入（%2），%1 没有修改").arg(file, reason));
     }
     staged.commit();
 }
@@ -264,28 +263,32 @@ void registerEntries(const QString &name, const QString &driver, const DataSourc
         return write == Write::WhenDifferent && content && OdbcIniFile::parse(*content).holds(section, wanted);
     };
     try {
-        const QString file = userFileBehindLinks();
-        if (holdsEntries(RegularFile::read(file, userFileRole())))
+        const UserFile user = openUserFile();
+        // A start whose file holds the entries only reads it.
+        const auto readUserFile = [&](RegularFile::Attributes attributes) {
+            return RegularFile::readIn(user.folder, user.name, userFileRole(), attributes);
+        };
+        const std::optional<RegularFile::Contents> first = readUserFile(RegularFile::Attributes::Skipped);
+        if (holdsEntries(first ? std::optional<QByteArray>(first->bytes) : std::nullopt))
             return;
 
-        // Everything from here on is done in the file's folder as it is now, whatever becomes of its path.
-        const qsizetype slash = file.lastIndexOf(QLatin1Char('/'));
-        const OpenFolder folder(slash == 0 ? QStringLiteral("/") : file.left(slash));
-        const QByteArray fileName = QFile::encodeName(file.mid(slash + 1));
-        ensureFileExists(folder, fileName);
-        checkWritable(folder, fileName);
-        // Copies of the program write one at a time, whatever name leads them to the file.
-        const QByteArray lockName = fileName + ".lock";
-        QLockFile lock(QFile::decodeName(folder.reach(lockName)));
-        lockUserFile(lock, folder, lockName, file);
-        StagedFile::removeLeftovers(folder, fileName);
-        const std::optional<RegularFile::Contents> current = RegularFile::readIn(folder, fileName, userFileRole());
+        // Everything from here on is done in the file's folder as it was opened, whatever becomes of its path.
+        const QString file = shownPath(user.path);
+        ensureFileExists(user.folder, user.name);
+        checkWritable(user.folder, user.name);
+        // Copies of the program write one at a time, whatever name leads them to the file. The lock takes its name
+        // as text: a name that is no UTF-8 gets one of its own, the same in every copy.
+        const QByteArray lockName = QFile::encodeName(QFile::decodeName(user.name + ".lock"));
+        QLockFile lock(QFile::decodeName(user.folder.reach(lockName)));
+        lockUserFile(lock, user.folder, lockName, file);
+        StagedFile::removeLeftovers(user.folder, user.name);
+        const std::optional<RegularFile::Contents> current = readUserFile(RegularFile::Attributes::Read);
         if (!current)
-            throw AppError(ErrorNumber::DataSource, QStringLiteral("用户数据源文件 %1 在注册时被删除了").arg(file));
+            fail(QStringLiteral("用户数据源文件 %1 在注册时被删除了").arg(file));
         // Another copy may have written the same entries while this one waited.
         if (holdsEntries(current->bytes))
             return;
-        replaceWithEntries(folder, fileName, *current, name, entries);
+        replaceWithEntries(user.folder, user.name, *current, name, entries);
     } catch (const AppError &error) {
         throw AppError(ErrorNumber::DataSource, QStringLiteral("数据源 %1 未能注册：%2").arg(name, error.description()));
     }
@@ -311,18 +314,21 @@ std::optional<QString> registerAgain(const QString &name)
 
 void checkUserFile()
 {
-    RegularFile::checkKind(userFileBehindLinks(), userFileRole());
+    const UserFile user = openUserFile();
+    RegularFile::checkKind(user.folder, user.name, userFileRole());
 }
 
-QString userDataSourceFile()
+QByteArray userDataSourceFile()
 {
     const QByteArray named = qgetenv("ODBCINI");
     if (!named.isEmpty())
-        return QString::fromLocal8Bit(named);
+        return named;
     // The installer takes the home folder from the password database, not from $HOME.
     const passwd *user = getpwuid(getuid());
-    const QString home = user && user->pw_dir ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
-    return QDir(home).filePath(QStringLiteral(".odbc.ini"));
+    QByteArray home = user && user->pw_dir ? QByteArray(user->pw_dir) : QFile::encodeName(QDir::homePath());
+    if (!home.endsWith('/'))
+        home += '/';
+    return home + ".odbc.ini";
 }
 
 QString unwritableUserFileText(const QString &file)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -29,8 +30,8 @@ std::optional<QString> registerAgain(const QString &name);
 // file: the driver manager would wait for ever on a named pipe.
 void checkUserFile();
 
-// The file that holds the user data sources: $ODBCINI when set, else ~/.odbc.ini.
-QString userDataSourceFile();
+// The file that holds the user data sources: $ODBCINI when set, else ~/.odbc.ini, as the bytes of its path.
+QByteArray userDataSourceFile();
 
 // Why the data sources of a user file are not seen: the driver manager ignores a user file it cannot write.
 QString unwritableUserFileText(const QString &file);

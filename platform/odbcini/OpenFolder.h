@@ -1,22 +1,25 @@
 #pragma once
 
+#include "odbcini/FileIo.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace hestova::odbcini {
 
 // A folder opened once, so that the files read, made, renamed and removed in it stay in it whatever is done
-// meanwhile to the names on its path. It is opened without following links: its path must be physical (as
-// RegularFile::behindLinks gives it), so a link on the way means that the path was changed since. Failures throw
-// AppError(ErrorNumber::DataSource, ...).
+// meanwhile to the names on its path. It is opened one level at a time without following links: its path must be
+// physical (as RegularFile::behindLinks gives it), so a link on the way means that the path was changed since.
+// Failures throw AppError(ErrorNumber::DataSource, ...), naming the folder as the folder of `holder` (a role and a
+// path, "用户数据源文件 /home/a/.odbc.ini").
 class OpenFolder {
 public:
-    explicit OpenFolder(const QString &path);
-    ~OpenFolder();
-    OpenFolder(const OpenFolder &) = delete;
-    OpenFolder &operator=(const OpenFolder &) = delete;
+    OpenFolder(const QByteArray &path, const QString &holder);
 
-    int descriptor() const { return m_descriptor; }
+    int descriptor() const { return m_descriptor.get(); }
+
+    // The role and path of the file it was opened for.
+    const QString &holder() const { return m_holder; }
 
     // The path of the file `name` in the folder, for messages.
     QString shown(const QByteArray &name) const;
@@ -25,9 +28,11 @@ public:
     QByteArray reach(const QByteArray &name) const;
 
 private:
-    QString m_path;
-    int m_descriptor = -1;
-    QByteArray m_reach;
+    QByteArray m_path;
+    QString m_holder;
+    QString m_shownFolder;  // "<holder> 所在的文件夹 <path>"
+    Descriptor m_descriptor;
+    mutable QByteArray m_reach;
 };
 
 // "/proc/self/fd/N", a path that leads to the file open as `descriptor` (called `file` in messages), whatever has

@@ -3,11 +3,9 @@
 #include "core/AppError.h"
 #include "odbcini/OpenFolder.h"
 
-#include <QFile>
-
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
+#include <memory>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -18,11 +16,6 @@ namespace {
 
 // The system's own limit on the links followed in one path.
 constexpr int MaxLinkHops = 40;
-
-[[noreturn]] void fail(const QString &description)
-{
-    throw AppError(ErrorNumber::DataSource, description);
-}
 
 QString kindText(mode_t mode)
 {
@@ -49,119 +42,118 @@ QString kindText(mode_t mode)
     fail(QStringLiteral("无法读取%1 %2：%3").arg(role, path, systemErrorText(error)));
 }
 
-// The canonical form of an existing folder, or of a whole path that names no file of its own (".", "..", "x/").
-QByteArray physical(const QByteArray &path, const QString &named, const QString &role)
+QByteArray joined(const QList<QByteArray> &names)
 {
-    char resolved[PATH_MAX];
-    if (::realpath(path.constData(), resolved))
-        return QByteArray(resolved);
-    const int error = errno;
-    if (error == ELOOP)
-        fail(QStringLiteral("%1 %2 的链接形成循环：%3").arg(role, named, systemErrorText(error)));
-    fail(QStringLiteral("%1 %2 所在的文件夹 %3 无法打开：%4")
-             .arg(role, named, QFile::decodeName(path), systemErrorText(error)));
+    QByteArray path;
+    for (const QByteArray &name : names)
+        path += '/' + name;
+    return path.isEmpty() ? QByteArray("/") : path;
 }
 
-QByteArray linkTarget(const QByteArray &link, const QString &role)
+// The names of a path, without empty ones and ".".
+QList<QByteArray> namesOf(const QByteArray &path)
 {
-    QByteArray target(PATH_MAX, '\0');
-    const ssize_t length = ::readlink(link.constData(), target.data(), static_cast<size_t>(target.size()));
-    if (length < 0)
-        failToRead(QFile::decodeName(link), role, errno);
-    target.truncate(length);
-    return target;
+    QList<QByteArray> names = path.split('/');
+    names.removeIf([](const QByteArray &name) { return name.isEmpty() || name == "."; });
+    return names;
 }
 
-// Reads the file that `open` opens (or returns -1 for, with errno set), without blocking should it have become a
-// pipe since it was looked at; nullopt when it does not exist. `inFolder`: opened in its folder without following
-// a link, and read with its attributes.
-template <typename Open>
-std::optional<Contents> readOpened(const QString &path, const QString &role, Open open, bool inFolder)
+// The target of the link `name` in `folder`, of any length the system allows.
+QByteArray linkTarget(int folder, const QByteArray &name, const QString &shown, const QString &role)
 {
-    const int file = open();
-    if (file < 0) {
-        const int error = errno;
-        if (error == ENOENT)
-            return std::nullopt;
-        if (error == ELOOP && inFolder)
-            fail(QStringLiteral("%1 %2 在使用时被换成了链接").arg(role, path));
-        failToRead(path, role, error);
+    for (QByteArray target(256, '\0');; target.resize(target.size() * 2)) {
+        const ssize_t length = ::readlinkat(folder, name.constData(), target.data(), size_t(target.size()));
+        if (length < 0)
+            failToRead(shown, role, errno);
+        if (length < target.size())
+            return target.left(length);
     }
-    Contents contents;
-    try {
-        if (::fstat(file, &contents.status) != 0)
-            failToRead(path, role, errno);
-        if (!S_ISREG(contents.status.st_mode))
-            failNotRegular(path, role, contents.status.st_mode);
-        char buffer[65536];
-        for (;;) {
-            const ssize_t got = ::read(file, buffer, sizeof buffer);
-            if (got == 0)
-                break;
-            if (got < 0 && errno != EINTR)
-                failToRead(path, role, errno);
-            if (got > 0)
-                contents.bytes.append(buffer, got);
-        }
-        if (inFolder)
-            contents.attributes = ExtendedAttributes::of(file, path);
-    } catch (...) {
-        ::close(file);
-        throw;
-    }
-    ::close(file);
-    return contents;
 }
 
 }  // namespace
 
-QString behindLinks(const QString &path, const QString &role)
+QByteArray behindLinks(const QByteArray &path, const QString &role)
 {
-    QByteArray current = QFile::encodeName(path);
-    for (int hop = 0; hop <= MaxLinkHops; ++hop) {
-        const qsizetype slash = current.lastIndexOf('/');
-        const QByteArray name = current.mid(slash + 1);
-        if (name.isEmpty() || name == "." || name == "..")
-            return QFile::decodeName(physical(current, path, role));
-        QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : current.left(slash);
-        folder = physical(folder, path, role);
-        const QByteArray candidate = (folder == "/" ? folder : folder + '/') + name;
-        struct stat status = {};
-        if (::lstat(candidate.constData(), &status) != 0) {
-            if (errno == ENOENT)
-                return QFile::decodeName(candidate);
-            failToRead(QFile::decodeName(candidate), role, errno);
-        }
-        if (!S_ISLNK(status.st_mode))
-            return QFile::decodeName(candidate);
-        const QByteArray target = linkTarget(candidate, role);
-        current = target.startsWith('/') ? target : folder + '/' + target;
+    const QString shown = shownPath(path);
+    QByteArray absolute = path;
+    if (!path.startsWith('/')) {
+        const std::unique_ptr<char, decltype(&std::free)> current(::getcwd(nullptr, 0), &std::free);
+        if (!current)
+            fail(QStringLiteral("%1 %2 是相对路径，而当前文件夹无法确定：%3").arg(role, shown, systemErrorText(errno)));
+        absolute = QByteArray(current.get()) + '/' + path;
     }
-    fail(QStringLiteral("%1 %2 的链接形成循环：%3").arg(role, path, systemErrorText(ELOOP)));
+    // A path that ends in a folder's own name names that folder.
+    const bool namesFolder = path.endsWith('/') || path.endsWith("/.") || path.endsWith("/..") || path == "." ||
+                             path == "..";
+    const auto openRoot = [&] {
+        Descriptor root(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (!root.isOpen())
+            fail(QStringLiteral("%1 %2 所在的文件夹 / 无法打开：%3").arg(role, shown, systemErrorText(errno)));
+        return root;
+    };
+
+    // The folder reached so far, open and by its physical names; the names still to take.
+    Descriptor folder = openRoot();
+    QList<QByteArray> physical;
+    QList<QByteArray> pending = namesOf(absolute);
+    int hops = 0;
+    while (!pending.isEmpty()) {
+        const QByteArray name = pending.takeFirst();
+        const bool last = pending.isEmpty() && !namesFolder;
+        const QByteArray here = joined(physical + QList<QByteArray>{name});
+        if (name != "..") {
+            struct stat status = {};
+            if (::fstatat(folder.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+                const int error = errno;
+                if (error == ENOENT && last)
+                    return here;
+                fail(QStringLiteral("%1 %2 所在的文件夹 %3 无法打开：%4")
+                         .arg(role, shown, shownPath(here), systemErrorText(error)));
+            }
+            if (S_ISLNK(status.st_mode)) {
+                if (++hops > MaxLinkHops)
+                    fail(QStringLiteral("%1 %2 的链接形成循环：%3").arg(role, shown, systemErrorText(ELOOP)));
+                const QByteArray target = linkTarget(folder.get(), name, shownPath(here), role);
+                if (target.startsWith('/')) {
+                    folder = openRoot();
+                    physical.clear();
+                }
+                pending = namesOf(target) + pending;
+                continue;
+            }
+            if (last)
+                return here;
+        }
+        Descriptor next(::openat(folder.get(), name.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!next.isOpen()) {
+            const int error = errno;
+            fail(QStringLiteral("%1 %2 所在的文件夹 %3 无法打开：%4")
+                     .arg(role, shown, shownPath(here), systemErrorText(error)));
+        }
+        folder = std::move(next);
+        if (name != "..")
+            physical.append(name);
+        else if (!physical.isEmpty())
+            physical.removeLast();
+    }
+    failNotRegular(shown, role, S_IFDIR);
 }
 
-void checkKind(const QString &path, const QString &role, const QString &shown)
+void checkKind(const OpenFolder &folder, const QByteArray &name, const QString &role)
 {
     struct stat status = {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-        if (errno == ENOENT)
+    if (::fstatat(folder.descriptor(), name.constData(), &status, 0) != 0) {
+        const int error = errno;
+        if (error == ENOENT)
             return;
-        failToRead(shown.isEmpty() ? path : shown, role, errno);
+        failToRead(folder.shown(name), role, error);
     }
     if (!S_ISREG(status.st_mode))
-        failNotRegular(shown.isEmpty() ? path : shown, role, status.st_mode);
+        failNotRegular(folder.shown(name), role, status.st_mode);
 }
 
-std::optional<QByteArray> read(const QString &path, const QString &role)
-{
-    checkKind(path, role);
-    const QByteArray name = QFile::encodeName(path);
-    const std::optional<Contents> contents = readOpened(
-        path, role, [&] { return ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }, false);
-    return contents ? std::optional<QByteArray>(contents->bytes) : std::nullopt;
-}
-
-std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name, const QString &role)
+std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name, const QString &role,
+                               Attributes attributes)
 {
     const QString path = folder.shown(name);
     struct stat status = {};
@@ -169,10 +161,28 @@ std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name,
     if (::fstatat(folder.descriptor(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
         !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode))
         failNotRegular(path, role, status.st_mode);
-    return readOpened(
-        path, role,
-        [&] { return ::openat(folder.descriptor(), name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC); },
-        true);
+    // Not blocking should it have become a pipe since.
+    const Descriptor file(::openat(folder.descriptor(), name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    if (!file.isOpen()) {
+        const int error = errno;
+        if (error == ENOENT)
+            return std::nullopt;
+        if (error == ELOOP)
+            fail(QStringLiteral("%1 %2 在使用时被换成了链接").arg(role, path));
+        failToRead(path, role, error);
+    }
+    Contents contents;
+    if (::fstat(file.get(), &contents.status) != 0)
+        failToRead(path, role, errno);
+    if (!S_ISREG(contents.status.st_mode))
+        failNotRegular(path, role, contents.status.st_mode);
+    const std::optional<QByteArray> bytes = readWhole(file.get());
+    if (!bytes)
+        failToRead(path, role, errno);
+    contents.bytes = *bytes;
+    if (attributes == Attributes::Read)
+        contents.attributes = ExtendedAttributes::of(file.get(), path);
+    return contents;
 }
 
 }  // namespace hestova::odbcini::RegularFile

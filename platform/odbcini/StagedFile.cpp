@@ -1,9 +1,8 @@
 #include "odbcini/StagedFile.h"
 
 #include "core/AppError.h"
+#include "odbcini/Interleave.h"
 #include "odbcini/OpenFolder.h"
-
-#include <QFile>
 
 #include <cctype>
 #include <cerrno>
@@ -35,11 +34,6 @@ QString groupName(gid_t group)
 {
     const ::group *entry = ::getgrgid(group);
     return entry && entry->gr_name ? QString::fromLocal8Bit(entry->gr_name) : QString::number(group);
-}
-
-[[noreturn]] void fail(const QString &description)
-{
-    throw AppError(ErrorNumber::DataSource, description);
 }
 
 // Writes all of `data` at `offset`; false with errno set when that fails.
@@ -80,7 +74,7 @@ StagedFile::StagedFile(const OpenFolder &folder, const QByteArray &target, const
         fail(QStringLiteral("无法在 %1 旁边创建临时文件：%2").arg(m_shownTarget, systemErrorText(errno)));
     m_name = staged.mid(staged.lastIndexOf('/') + 1);
     try {
-        m_reach = descriptorPath(m_descriptor, QStringLiteral("%1 的新副本").arg(m_shownTarget));
+        m_reach = descriptorPath(m_descriptor, QStringLiteral("%1 的新副本").arg(folder.holder()));
         if (!writeAll(m_descriptor, original.bytes.constData(), original.bytes.size(), 0))
             fail(QStringLiteral("无法写入 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
     } catch (...) {
@@ -107,19 +101,10 @@ void StagedFile::remove()
 
 QByteArray StagedFile::content() const
 {
-    QByteArray content;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::pread(m_descriptor, buffer, sizeof buffer, content.size());
-        if (got == 0)
-            return content;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(QStringLiteral("无法读取 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
-        }
-        content.append(buffer, got);
-    }
+    const std::optional<QByteArray> content = readWhole(m_descriptor);
+    if (!content)
+        fail(QStringLiteral("无法读取 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
+    return *content;
 }
 
 QString StagedFile::writeFailure(qint64 size)
@@ -164,18 +149,77 @@ void StagedFile::commit()
     if (::fsync(m_descriptor) != 0)
         fail(QStringLiteral("无法把 %1 的新副本写到磁盘：%2").arg(m_shownTarget, systemErrorText(errno)));
 
-    const int folder = m_folder.descriptor();
-    struct stat named = {};
-    if (::fstatat(folder, m_name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != copy.st_dev ||
-        named.st_ino != copy.st_ino)
-        fail(QStringLiteral("%1 的新副本在写入时被换掉了，所以没有使用它").arg(m_shownTarget));
-    if (::renameat(folder, m_name.constData(), folder, m_target.constData()) != 0)
-        fail(QStringLiteral("无法替换 %1：%2").arg(m_shownTarget, systemErrorText(errno)));
-    m_name.clear();
-    remove();
+    if (!isNamed(m_name, copy))
+        failSwapped();
+    interleave(Moment::BeforeReplacing);
+    replace(copy);
     // The rename is on disk only once the folder is; a file system that cannot flush folders says EINVAL.
-    if (::fsync(folder) != 0 && errno != EINVAL)
+    if (::fsync(m_folder.descriptor()) != 0 && errno != EINVAL)
         fail(QStringLiteral("%1 已经替换，但无法把它的文件夹写到磁盘：%2").arg(m_shownTarget, systemErrorText(errno)));
+}
+
+bool StagedFile::isNamed(const QByteArray &name, const struct stat &file) const
+{
+    struct stat named = {};
+    return ::fstatat(m_folder.descriptor(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+           named.st_dev == file.st_dev && named.st_ino == file.st_ino;
+}
+
+void StagedFile::replace(const struct stat &copy)
+{
+    const int folder = m_folder.descriptor();
+    // Exchanged, so that the file's name never leads to nothing, and so that whatever the copy's name led to can be
+    // checked in the file's place and sent back.
+    if (::renameat2(folder, m_name.constData(), folder, m_target.constData(), RENAME_EXCHANGE) == 0) {
+        if (isNamed(m_target, copy)) {
+            remove();  // the old file, now under the copy's name
+            return;
+        }
+        const bool restored =
+            ::renameat2(folder, m_name.constData(), folder, m_target.constData(), RENAME_EXCHANGE) == 0 &&
+            isNamed(m_target, m_status);
+        if (restored)
+            failSwapped();
+        // The old file may be under the copy's name: it is kept there.
+        const QString kept = m_folder.shown(m_name);
+        m_name.clear();
+        fail(QStringLiteral("%1 的新副本在写入时被换掉了，本程序没能把 %1 换回原来的文件：请检查 %1 和 %2")
+                 .arg(m_shownTarget, kept));
+    }
+    // A file system that cannot exchange names gets a plain rename, checked after it.
+    const int error = errno;
+    if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
+        failToReplace(error);
+    if (::renameat(folder, m_name.constData(), folder, m_target.constData()) != 0)
+        failToReplace(errno);
+    m_name.clear();
+    if (!isNamed(m_target, copy))
+        fail(QStringLiteral("%1 已被换成另一个文件：新副本在写入时被换掉了，而这个文件系统不能交换两个文件名，"
+                            "所以本程序无法把原来的文件换回去")
+                 .arg(m_shownTarget));
+}
+
+void StagedFile::failSwapped() const
+{
+    fail(QStringLiteral("%1 的新副本在写入时被换掉了，所以没有使用它").arg(m_shownTarget));
+}
+
+void StagedFile::failToReplace(int error) const
+{
+    if (error == ENOENT)
+        failSwapped();
+    if (error == EBUSY && isMountPoint())
+        fail(QStringLiteral("无法替换 %1：它是一个挂载点（例如从主机挂载进容器的文件），本程序只能整个替换这个文件，"
+                            "所以没有修改它")
+                 .arg(m_shownTarget));
+    fail(QStringLiteral("无法替换 %1：%2").arg(m_shownTarget, systemErrorText(error)));
+}
+
+bool StagedFile::isMountPoint() const
+{
+    struct statx status = {};
+    return ::statx(m_folder.descriptor(), m_target.constData(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &status) == 0 &&
+           (status.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (status.stx_attributes & STATX_ATTR_MOUNT_ROOT);
 }
 
 void StagedFile::removeLeftovers(const OpenFolder &folder, const QByteArray &target)

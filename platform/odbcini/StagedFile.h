@@ -34,8 +34,10 @@ public:
     QString writeFailure(qint64 size);
 
     // Gives the copy the target's owner, group, mode and attributes, without letting anyone more reach it on the
-    // way, puts it on disk and then in the target's place. Throws, leaving the target untouched, when one of these
-    // fails before the copy replaced it.
+    // way, puts it on disk and then in the target's place, by exchanging the two names. Succeeds only when the
+    // target's name then leads to this very copy; otherwise the target's old file is put back and it throws. Where
+    // the file system cannot exchange names, the copy is renamed into place and checked after it. Throws, leaving
+    // the target untouched, when one of these fails before the copy replaced it.
     void commit();
 
     // Removes the copies that stopped processes left beside `target` in `folder`; only one process may stage at a
@@ -44,6 +46,12 @@ public:
 
 private:
     void remove();
+    // Whether `name` in the folder is the file with the status `file`, not a link to it or another file.
+    bool isNamed(const QByteArray &name, const struct stat &file) const;
+    void replace(const struct stat &copy);
+    [[noreturn]] void failSwapped() const;
+    [[noreturn]] void failToReplace(int error) const;
+    bool isMountPoint() const;
 
     const OpenFolder &m_folder;
     QByteArray m_target;

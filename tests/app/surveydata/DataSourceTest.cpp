@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "core/AppFolder.h"
 #include "db/Connection.h"
+#include "odbcini/Interleave.h"
 #include "odbcini/OdbcInstaller.h"
 #include "db/Recordset.h"
 #include "surveydata/SurveyDataSource.h"
@@ -19,14 +20,16 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <thread>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 #include <vector>
 
 #include <cstdio>
 
+#include <dirent.h>
 #include <fcntl.h>
-#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -53,6 +56,30 @@ void writeFile(const QString &path, const QByteArray &content)
     file.write(content);
 }
 
+// The file `path` names, whatever bytes its name holds.
+QByteArray readBytes(const QByteArray &path)
+{
+    std::ifstream file(path.constData(), std::ios::binary);
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(file), {}));
+}
+
+void writeBytes(const QByteArray &path, const QByteArray &content)
+{
+    std::ofstream file(path.constData(), std::ios::binary | std::ios::trunc);
+    file.write(content.constData(), content.size());
+    ASSERT_TRUE(file.good()) << path.constData();
+}
+
+// The names in the folder `path`, as bytes.
+QList<QByteArray> namesIn(const QByteArray &path)
+{
+    QList<QByteArray> names;
+    for (const auto &entry : std::filesystem::directory_iterator(path.toStdString()))
+        names.append(QByteArray::fromStdString(entry.path().filename().string()));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 // Two data sources of other programs, as their owner keeps them.
 const QByteArray OtherDataSources = "; data sources of other programs\n"
                                     "[archive]\nDriver = SQLite3\nDatabase=/srv/archive/archive.db\n"
@@ -64,14 +91,11 @@ const QByteArray OtherDataSources = "; data sources of other programs\n"
 // "[name]" starts a section, "key = value" is an entry, blank lines and comments are skipped.
 using Sections = QMap<QString, QMap<QString, QString>>;
 
-Sections readSections(const QString &path)
+Sections readSections(const QByteArray &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Sections();
     Sections sections;
     QString section;
-    for (const QByteArray &bytes : file.readAll().split('\n')) {
+    for (const QByteArray &bytes : readBytes(path).split('\n')) {
         const QString line = QString::fromLocal8Bit(bytes).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
@@ -82,6 +106,11 @@ Sections readSections(const QString &path)
                                      line.section(QLatin1Char('='), 1).trimmed());
     }
     return sections;
+}
+
+Sections readSections(const QString &path)
+{
+    return readSections(QFile::encodeName(path));
 }
 
 // Many data sources of other programs, as a shared user file may hold.
@@ -142,62 +171,37 @@ std::optional<QString> aclTool(const QString &program, const QStringList &argume
     return QString::fromLocal8Bit(tool.readAllStandardOutput());
 }
 
-// Puts a link to `bait` in the place of every file made in `folder` while that file is there, as anyone who may
-// rename files in the folder could, until stopped.
-class LinkSwapper {
+// Runs `action` at `moment` of the registration while it lives.
+class Interleaved {
 public:
-    LinkSwapper(const QString &folder, const QString &bait)
-        : m_folder(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
-          m_events(::inotify_init1(IN_CLOEXEC)), m_bait(QFile::encodeName(bait))
+    Interleaved(Moment moment, std::function<void()> action) : m_moment(moment)
     {
-        EXPECT_GE(::inotify_add_watch(m_events, QFile::encodeName(folder).constData(), IN_CREATE), 0);
-        m_thread = std::thread([this] { run(); });
+        setInterleaved(moment, std::move(action));
     }
-    ~LinkSwapper() { stop(); }
-
-    // Stops once it has seen every file made before; returns how many it swapped.
-    int stop()
-    {
-        if (m_thread.joinable()) {
-            ::close(::openat(m_folder, Marker, O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
-            m_thread.join();
-            ::close(m_events);
-            ::close(m_folder);
-        }
-        return m_swaps;
-    }
+    ~Interleaved() { setInterleaved(m_moment, {}); }
 
 private:
-    static constexpr char Link[] = ".swapper-link";
-    static constexpr char Marker[] = ".swapper-marker";
-
-    void run()
-    {
-        alignas(inotify_event) char events[65536];
-        for (ssize_t got; (got = ::read(m_events, events, sizeof events)) > 0;) {
-            for (ssize_t at = 0; at < got;) {
-                const auto *event = reinterpret_cast<const inotify_event *>(events + at);
-                at += ssize_t(sizeof(inotify_event) + event->len);
-                const QByteArray name(event->name);
-                if (name == Marker)
-                    return;
-                if (name == Link || ::symlinkat(m_bait.constData(), m_folder, Link) != 0)
-                    continue;
-                // Only while the file is there: a link left under a name the registration stopped using would be
-                // taken for a lock held by another copy.
-                if (::renameat2(m_folder, Link, m_folder, name.constData(), RENAME_EXCHANGE) == 0)
-                    ++m_swaps;
-                ::unlinkat(m_folder, Link, 0);
-            }
-        }
-    }
-
-    int m_folder;
-    int m_events;
-    QByteArray m_bait;
-    std::thread m_thread;
-    int m_swaps = 0;
+    Moment m_moment;
 };
+
+// Removes the folder `name` of `parent` and all it holds, one level at a time.
+void removeTree(int parent, const QByteArray &name)
+{
+    const int folder = ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    DIR *entries = ::fdopendir(folder);
+    while (const dirent *entry = ::readdir(entries)) {
+        const QByteArray inner(entry->d_name);
+        if (inner == "." || inner == "..")
+            continue;
+        if (entry->d_type == DT_DIR)
+            removeTree(folder, inner);
+        else
+            ::unlinkat(folder, inner.constData(), 0);
+    }
+    ::closedir(entries);
+    ASSERT_EQ(::unlinkat(parent, name.constData(), AT_REMOVEDIR), 0);
+}
 
 void expectRegisteredAndConnected(QProcess &copy, int round)
 {
@@ -256,7 +260,7 @@ TEST(DataSource, ReRegistrationFromAnotherFolderMovesTheDataSource)
     EXPECT_EQ(surveys.RecordCount(), 0) << "the second folder's database is reached";
 }
 
-TEST(DataSource, NamesThroughLinkedFoldersLeadWhereTheSystemLeads)
+TEST(DataSource, UserFileNamesLeadWhereTheSystemLeads)
 {
     // lnk -> deep/a/b and deep/a/b/odbc.ini -> ../real/odbc.ini: the system climbs from deep/a/b, not from lnk.
     TempAppFolder folder;
@@ -265,6 +269,27 @@ TEST(DataSource, NamesThroughLinkedFoldersLeadWhereTheSystemLeads)
     QDir(folder.path()).mkpath("other");
     ASSERT_TRUE(QFile::link("deep/a/b", folder.file("lnk")));
     ASSERT_TRUE(QFile::link("../real/odbc.ini", folder.file("deep/a/b/odbc.ini")));
+    // Names that are no UTF-8 (Latin-1 under a UTF-8 locale).
+    const QByteArray top = QFile::encodeName(folder.path()) + '/';
+    ASSERT_EQ(::mkdir(top + "lat\xe9n", 0700), 0);
+    // A real path longer than the system takes whole, reached through short links: 18 folders of 250 bytes,
+    // l1 -> the first 9 of them, and l2 in the 9th -> the other 9.
+    const QByteArray level(250, 'd');
+    QByteArray nine = level;
+    for (int i = 1; i < 9; ++i)
+        nine += '/' + level;
+    const int topFolder = ::open(top.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    int deepest = ::dup(topFolder);
+    for (int i = 0; i < 18; ++i) {
+        ASSERT_EQ(::mkdirat(deepest, level.constData(), 0700), 0);
+        const int next = ::openat(deepest, level.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(deepest);
+        deepest = next;
+        if (i == 8)
+            ASSERT_EQ(::symlinkat(nine.constData(), deepest, "l2"), 0);
+    }
+    ::close(deepest);
+    ASSERT_EQ(::symlinkat(top + nine, topFolder, "l1"), 0);
     const QString database = folder.file("myd.mdb");
     const QString other = folder.file("other/myd.mdb");
     TestDatabase::createFile(database);
@@ -279,46 +304,62 @@ TEST(DataSource, NamesThroughLinkedFoldersLeadWhereTheSystemLeads)
     };
 
     // A relative name that climbs out of the linked folder: lnk/.. is deep/a.
-    for (const auto &[name, userFile] : {std::pair{"lnk/odbc.ini", "deep/a/real/odbc.ini"},
-                                         std::pair{"lnk/../odbc.ini", "deep/a/odbc.ini"}}) {
-        writeFile(folder.file(userFile), earlier);
-        qputenv("ODBCINI", QFile::encodeName(folder.path() + '/' + name));
+    const QList<std::pair<QByteArray, QByteArray>> names{{"lnk/odbc.ini", "deep/a/real/odbc.ini"},
+                                                         {"lnk/../odbc.ini", "deep/a/odbc.ini"},
+                                                         {"lat\xe9n/odbc\xe9.ini", "lat\xe9n/odbc\xe9.ini"},
+                                                         {"l1/l2/odbc.ini", "l1/l2/odbc.ini"}};
+    for (const auto &[name, userFile] : names) {
+        writeBytes(top + userFile, earlier);
+        qputenv("ODBCINI", top + name);
         registerSurveyDataSource(database);
         Connection connection;
         connection.Open(SurveyConnectionString);
         connection.Execute(QStringLiteral("insert into mydjb values(%1, '2024-1-1', 'linked')").arg(surveys(database) + 1));
-        EXPECT_EQ(readSections(folder.file(userFile)).value("myddc").value("database"), database) << name;
+        EXPECT_EQ(readSections(top + userFile).value("myddc").value("database"), database) << name.toHex().constData();
     }
-    EXPECT_EQ(surveys(database), 2);
+    EXPECT_EQ(surveys(database), names.size());
     EXPECT_EQ(surveys(other), 0);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              (QStringList{"deep", "lnk", "myd.mdb", "other"}))
-        << "no file written beside the link";
+    EXPECT_EQ(namesIn(top), (QList<QByteArray>{level, "deep", "l1", "lat\xe9n", "lnk", "myd.mdb", "other"}))
+        << "no file written beside a link";
+    EXPECT_EQ(namesIn(top + "lat\xe9n"), QList<QByteArray>{"odbc\xe9.ini"}) << "nor under another name";
+    // The temporary folder's removal takes whole paths, as text.
+    removeTree(topFolder, level);
+    removeTree(topFolder, "lat\xe9n");
+    ::close(topFolder);
 }
 
-TEST(DataSource, FilesMadeBesideTheUserFileAndSwappedForLinksAreNeitherWrittenThroughNorUsed)
+TEST(DataSource, CopySwappedJustBeforeItReplacesTheUserFileIsNotUsed)
 {
+    // Whoever may rename files in the user file's folder puts a link to a file of theirs, or a file of theirs, in
+    // the place of the checked copy at the last moment.
     TempAppFolder folder;
     const QByteArray bait = "[bait]\nKey=of the test's own\n";
     writeFile(folder.file("bait.ini"), bait);
     writeFile(folder.odbcIniPath(), OtherDataSources);
-    const Sections others = readSections(folder.odbcIniPath());
-    LinkSwapper swapper(folder.path(), folder.file("bait.ini"));
-    for (int round = 0; round < 20; ++round) {
+    for (const bool asLink : {true, false}) {
+        const Interleaved swap(Moment::BeforeReplacing, [&] {
+            const QStringList staged = QDir(folder.path()).entryList({"odbc.ini.hestova-staged-*"}, QDir::Files);
+            ASSERT_EQ(staged.size(), 1);
+            ASSERT_TRUE(QFile::remove(folder.file(staged[0])));
+            ASSERT_TRUE(asLink ? QFile::link(folder.file("bait.ini"), folder.file(staged[0]))
+                               : QFile::copy(folder.file("bait.ini"), folder.file(staged[0])));
+        });
         try {
-            registerSurveyDataSource(folder.file(QStringLiteral("round%1/myd.mdb").arg(round)));
+            registerSurveyDataSource(folder.file("myd.mdb"));
+            ADD_FAILURE() << "registration reported success";
         } catch (const AppError &error) {
-            EXPECT_TRUE(error.description().contains(QStringLiteral("在写入时被换掉了")))
-                << error.description().toStdString();
+            EXPECT_EQ(error.description(), QStringLiteral("数据源 myddc 未能注册：%1 的新副本在写入时被换掉了，所以没有使用它")
+                                               .arg(folder.odbcIniPath()));
         }
-        Sections sections = readSections(folder.odbcIniPath());
-        sections.remove("myddc");
-        EXPECT_EQ(sections, others) << "round " << round;
+        EXPECT_FALSE(QFileInfo(folder.odbcIniPath()).isSymLink()) << asLink;
+        EXPECT_EQ(readBytes(QFile::encodeName(folder.odbcIniPath())).toStdString(), OtherDataSources.toStdString());
+        EXPECT_EQ(readBytes(QFile::encodeName(folder.file("bait.ini"))).toStdString(), bait.toStdString());
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  (QStringList{"bait.ini", "odbc.ini"}))
+            << "nothing left beside it";
     }
-    EXPECT_GE(swapper.stop(), 20);
-    QFile file(folder.file("bait.ini"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), bait);
+    registerSurveyDataSource(folder.file("myd.mdb"));
+    EXPECT_EQ(readSections(folder.odbcIniPath()).value("myddc").value("database"), folder.file("myd.mdb"));
 }
 
 TEST(DataSource, RegistrationThatCannotBeWrittenSaysWhyAndLeavesTheFileAsItWas)
@@ -471,6 +512,38 @@ TEST(DataSource, ReplacedUserFileKeepsOwnerGroupModeAndAclOrStaysUntouched)
         // Then without an ACL of its own.
         ASSERT_TRUE(aclTool("setfacl", {"-b", aclFile}));
     }
+    // Attributes added while they are read: to a file that had none, once, and at every read.
+    QDir(folder.path()).mkpath("plain");
+    const QByteArray plainFile = QFile::encodeName(folder.file("plain/odbc.ini"));
+    writeFile(folder.file("plain/odbc.ini"), OtherDataSources);
+    qputenv("ODBCINI", plainFile);
+    int added = 0;
+    const auto addAttribute = [&] {
+        const QByteArray name = "user.added" + QByteArray::number(++added);
+        ASSERT_EQ(::setxattr(plainFile.constData(), name.constData(), "v", 1, 0), 0);
+    };
+    {
+        const Interleaved addOnce(Moment::BetweenAttributeReads, [&] {
+            if (added == 0)
+                addAttribute();
+        });
+        registerSurveyDataSource(database);
+        ASSERT_EQ(::setxattr(plainFile.constData(), "user.origin", "kept", 4, 0), 0);
+        registerSurveyDataSource(folder.file("elsewhere/myd.mdb"));
+        EXPECT_EQ(readSections(folder.file("plain/odbc.ini")).value("myddc").value("database"),
+                  folder.file("elsewhere/myd.mdb"));
+        EXPECT_EQ(::getxattr(plainFile.constData(), "user.added1", nullptr, 0), 1);
+    }
+    const QByteArray plainBefore = readBytes(plainFile);
+    const Interleaved addAlways(Moment::BetweenAttributeReads, addAttribute);
+    try {
+        registerSurveyDataSource(database);
+        ADD_FAILURE() << "registration reported success";
+    } catch (const AppError &error) {
+        EXPECT_TRUE(error.description().endsWith(QStringLiteral("的扩展属性：它在读取时一再变大")))
+            << error.description().toStdString();
+    }
+    EXPECT_EQ(readBytes(plainFile), plainBefore);
     qputenv("ODBCINI", QFile::encodeName(folder.odbcIniPath()));
 
     if (::geteuid() != 0)

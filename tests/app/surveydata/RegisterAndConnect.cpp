@@ -32,7 +32,7 @@ int main(int argc, char **argv)
     }
     try {
         if (arguments.size() == 4) {
-            const QString userFile = odbcini::OdbcInstaller::userDataSourceFile();
+            const QString userFile = QFile::decodeName(odbcini::OdbcInstaller::userDataSourceFile());
             if (!QFile::remove(userFile) || !QFile::copy(arguments[3], userFile))
                 return 2;
         }
