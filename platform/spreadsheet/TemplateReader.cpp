@@ -477,7 +477,7 @@ Sheet TemplateReader::readText(const QByteArray &utf8, const QString &fileName)
                 reader.read(tokens);
         } catch (const FormatError &error) {
             throw AppError(ErrorNumber::BadFileFormat,
-                           QStringLiteral("模板文件格式错误：%1 第 %2 行：%3").arg(fileName).arg(i + 1).arg(error.reason));
+                           QStringLiteral("模板文件格式错误：%1 第 %2 行：%3").arg(fileName, QString::number(i + 1), error.reason));
         }
     }
     try {
