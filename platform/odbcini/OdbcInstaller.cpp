@@ -113,8 +113,9 @@ void ensureFileExists(const OpenFolder &folder, const QByteArray &name)
         ::close(created);
         return;
     }
-    if (errno != EEXIST)
-        fail(QStringLiteral("用户数据源文件 %1 无法创建：%2").arg(folder.shown(name), systemErrorText(errno)));
+    const int error = errno;
+    if (error != EEXIST)
+        fail(QStringLiteral("用户数据源文件 %1 无法创建：%2").arg(folder.shown(name), systemErrorText(error)));
 }
 
 // The driver manager ignores a user file that it cannot open for writing, so such a file is left as it is.
