@@ -9,6 +9,7 @@
 #include "common/UserControl.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QIcon>
 #include <QPointer>
 #include <QTest>
@@ -56,6 +57,13 @@ protected:
     }
 
     controls::PersistentControl *persistent() { return qobject_cast<controls::PersistentControl *>(button); }
+
+    // Where the pointer is, at a point of the button (what a leave is checked against).
+    void pointAt(const QPoint &at)
+    {
+        QCursor::setPos(button->mapToGlobal(at));
+        QCoreApplication::processEvents();
+    }
 
     QColor textArea() { return shown(button).pixelColor(60, 12); }
     QColor pictureArea() { return shown(button).pixelColor(10, 12); }
@@ -150,15 +158,45 @@ TEST_F(PluginButtonTest, HoverPressAndLeaveFollowTheStateMachine)
     EXPECT_EQ(textArea(), plain(Green));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 
-    // A capture released for the button (its window disabled) leaves it lit until the pointer leaves it.
+    // Pressed and dragged off, it lets go of the capture: the mouse up away from it is not its own.
     move(button, QPoint(50, 10));
+    press(button, QPoint(50, 10));
+    move(button, QPoint(150, 10));
+    release(button, QPoint(150, 10));
+    EXPECT_EQ(textArea(), plain(Green));
+    EXPECT_EQ(clicks, 1);
+
+    // A capture released for the button (its window disabled) leaves it lit until the pointer leaves it.
+    pointAt(QPoint(50, 10));
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(button, &leave);
     EXPECT_EQ(textArea(), plain(Cyan));  // still captured: the move outside decides
     host->setEnabled(false);
     button->releaseMouse();
     QCoreApplication::sendEvent(button, &leave);
+    EXPECT_EQ(textArea(), plain(Cyan));  // the pointer is still over it
+    pointAt(QPoint(150, 10));
+    QCoreApplication::sendEvent(button, &leave);
     EXPECT_EQ(textArea(), plain(Green));
+
+    // The menu that the Click opens takes the mouse, with a leave while the pointer is still over the button.
+    // Its item, chosen away from the button, opens a window that disables the button's: no move or leave comes
+    // to the button after that.
+    host->setEnabled(true);
+    pointAt(QPoint(50, 10));
+    press(button, QPoint(50, 10));
+    QColor lookWhileMenuOpen;
+    bound->connectEvent("Click", &counter, [&](const QVariantList &) {
+        QCoreApplication::sendEvent(button, &leave);
+        lookWhileMenuOpen = textArea();
+        QCursor::setPos(button->mapToGlobal(QPoint(20, 40)));  // its moves are the platform's, delivered later
+        host->setEnabled(false);
+    });
+    release(button, QPoint(50, 10));
+    EXPECT_EQ(lookWhileMenuOpen, plain(Cyan));
+    EXPECT_EQ(textArea(), plain(Green));
+    EXPECT_EQ(clicks, 2);
+    QCoreApplication::processEvents();
 }
 
 TEST_F(PluginButtonTest, OnlyALeftClickRaisesClickButEveryButtonShowsThePressedLook)
