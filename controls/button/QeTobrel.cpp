@@ -425,9 +425,10 @@ bool QeTobrel::pointerIsOver() const
     return isInside(mapFromGlobal(QCursor::pos()));
 }
 
+// The look of a button that the pointer is not over.
 void QeTobrel::endHover()
 {
-    drawbotton(Normal, m_borderStyleOut);
+    drawbotton(isButtonEnabled() ? Normal : Disabled, m_borderStyleOut);
     m_hovering = false;
 }
 
@@ -490,8 +491,8 @@ void QeTobrel::clicked()
         releaseMouse();
     if (isVisible() && isEnabled() && !QApplication::activePopupWidget())  // an open pop-up menu keeps the mouse
         grabMouse();
-    else if (m_hovering && !pointerIsOver())
-        endHover();  // no move reaches it now (what the Click did disabled or hid its window)
+    else if (!pointerIsOver())
+        endHover();  // the mouse up drew the hover look, and no move reaches the button now
 }
 
 void QeTobrel::rebuildAccessKeys()

@@ -170,7 +170,7 @@ private:
     void clicked();
     bool isInside(const QPoint &at) const;  // the mouse-move test of the pointer at a point of the control
     bool pointerIsOver() const;
-    void endHover();  // the normal look, no longer hovering
+    void endHover();  // no longer hovering
     void rebuildAccessKeys();
     void setupToolTip();
     void countOnce();
