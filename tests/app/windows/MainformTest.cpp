@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -20,6 +21,8 @@ namespace {
 
 class MainWindow : public ProgramWindows {
 protected:
+    static constexpr int Patience = 30000;  // milliseconds, for what the platform delivers later
+
     Mainform &shownMainform()
     {
         Mainform &mainform = Forms::get<Mainform>();
@@ -36,9 +39,11 @@ protected:
         EXPECT_EQ(window.windowHandle()->transientParent(), mainform->windowHandle());
         EXPECT_EQ(window.windowType(), Qt::Dialog);
         EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
-        QApplication::setActiveWindow(mainform);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(QApplication::activeWindow(), &window);
+        QSignalSpy activations(qApp, &QGuiApplication::focusWindowChanged);
+        mainform->windowHandle()->requestActivate();  // through the platform, as a window manager activates it
+        const QVariantList mainformActivated{QVariant::fromValue(mainform->windowHandle())};
+        EXPECT_TRUE(QTest::qWaitFor([&] { return activations.contains(mainformActivated); }, Patience));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, Patience));
     }
 
     static void click(Mainform &mainform, const QString &button)
