@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -31,7 +32,8 @@ protected:
     }
 
     // The window that disables the main window is owned by it, and stays above it, keeping its frameless look.
-    // Activating the disabled main window (a window manager does on a click) activates the owned window.
+    // Activating the disabled main window (a window manager does on a click) activates the owned window. The
+    // window manager's close request to the disabled main window is refused.
     static void expectOwnedByMainform(Form &window)
     {
         ASSERT_NE(window.windowHandle(), nullptr);
@@ -44,6 +46,11 @@ protected:
         const QVariantList mainformActivated{QVariant::fromValue(mainform->windowHandle())};
         EXPECT_TRUE(QTest::qWaitFor([&] { return activations.contains(mainformActivated); }, Patience));
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, Patience));
+
+        QCloseEvent request;  // as the platform delivers it to the native window
+        QCoreApplication::sendEvent(mainform->windowHandle(), &request);
+        EXPECT_TRUE(Forms::isLoaded<Mainform>());
+        EXPECT_TRUE(mainform->isVisible());
     }
 
     static void click(Mainform &mainform, const QString &button)
