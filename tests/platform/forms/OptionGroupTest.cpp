@@ -5,20 +5,18 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
-
-using hestova::forms::OptionGroup;
 
 namespace {
 
+// Six buttons in one group, and a field outside it.
 class OptionGroupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        outside = new QLineEdit(&window);
         for (int i = 0; i < 6; ++i) {
-            buttons.append(new QRadioButton(QString::number(i), &window));
-            buttons.last()->move(0, 20 * (i + 1));
+            buttons.append(new QRadioButton(&window));
             group.addButton(buttons.last());
         }
         window.show();
@@ -26,25 +24,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    // Index of the button that Tab reaches (the one with Tab focus); -1 when none.
-    int stop() const
+    // The index of the one button that is so; -1 for none, -2 for more than one.
+    int which(const std::function<bool(const QRadioButton &)> &is) const
     {
         int found = -1;
         for (int i = 0; i < buttons.size(); ++i)
-            if (buttons[i] && (buttons[i]->focusPolicy() & Qt::TabFocus))
-                found = found < 0 ? i : -2;  // two stops would be a fault
+            if (buttons[i] && is(*buttons[i]))
+                found = found == -1 ? i : -2;
         return found;
     }
-
-    int focused() const { return int(buttons.indexOf(qobject_cast<QRadioButton *>(QApplication::focusWidget()))); }
-
-    int ticked() const
-    {
-        for (int i = 0; i < buttons.size(); ++i)
-            if (buttons[i] && buttons[i]->isChecked())
-                return i;
-        return -1;
-    }
+    int stop() const { return which([](const QRadioButton &b) { return bool(b.focusPolicy() & Qt::TabFocus); }); }
+    int ticked() const { return which([](const QRadioButton &b) { return b.isChecked(); }); }
+    int focused() const { return which([](const QRadioButton &b) { return b.hasFocus(); }); }
 
     static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
@@ -55,8 +46,8 @@ protected:
     }
 
     QWidget window;
-    OptionGroup group{&window};
-    QLineEdit *outside = nullptr;
+    QLineEdit *outside = new QLineEdit(&window);
+    hestova::forms::OptionGroup group{&window};
     QList<QRadioButton *> buttons;
 };
 
@@ -74,7 +65,6 @@ TEST_F(OptionGroupTest, TheTabStopIsTheTickedOrElseTheFirstShownEnabledButton)
     EXPECT_EQ(stop(), 2);
     buttons[1]->setEnabled(true);
     EXPECT_EQ(stop(), 1);
-
     EXPECT_TRUE(group.focusTabStop());
     EXPECT_EQ(focused(), 1);
 
@@ -104,23 +94,16 @@ TEST_F(OptionGroupTest, ArrowsGoRoundTheShownEnabledButtonsAndMoveTheTickOnlyInA
     buttons[2]->hide();
     buttons[4]->setEnabled(false);
     ASSERT_TRUE(group.focusTabStop());
-    press(Qt::Key_Right);
-    EXPECT_EQ(focused(), 3);
-    press(Qt::Key_Down);
-    EXPECT_EQ(focused(), 5);
-    press(Qt::Key_Right);
-    EXPECT_EQ(focused(), 0);
-    press(Qt::Key_Left);
-    EXPECT_EQ(focused(), 5);
+    for (auto [key, focus] : {std::pair{Qt::Key_Right, 3}, {Qt::Key_Down, 5}, {Qt::Key_Right, 0}, {Qt::Key_Left, 5}}) {
+        press(key);
+        EXPECT_EQ(focused(), focus);
+    }
     EXPECT_EQ(ticked(), -1);
 
     press(Qt::Key_Space);
-    EXPECT_EQ(ticked(), 5);
-    press(Qt::Key_Up);
-    EXPECT_EQ(focused(), 3);
-    EXPECT_EQ(ticked(), 3);
-    press(Qt::Key_Down);
-    press(Qt::Key_Down);
-    EXPECT_EQ(focused(), 0);
-    EXPECT_EQ(ticked(), 0);
+    for (auto [key, tick] : {std::pair{Qt::Key_Up, 3}, {Qt::Key_Down, 5}, {Qt::Key_Down, 0}}) {
+        press(key);
+        EXPECT_EQ(focused(), tick);
+        EXPECT_EQ(ticked(), tick);
+    }
 }
