@@ -6,6 +6,7 @@
 #include "common/PropertyBag.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -402,10 +403,10 @@ bool QeTobrel::event(QEvent *event)
             SharedToolTip::hide();
         // The move that leaves reaches a button that holds the capture. One whose capture was released for it
         // (its window disabled or blocked by a box) learns only here that the pointer is no longer over it.
-        if (m_hovering && QWidget::mouseGrabber() != this) {
-            drawbotton(Normal, m_borderStyleOut);
-            m_hovering = false;
-        }
+        // A menu or box that takes the mouse sends a leave too, with the pointer still over the button: that
+        // one is no move.
+        if (m_hovering && QWidget::mouseGrabber() != this && !pointerIsOver())
+            endHover();
         break;
     default:
         break;
@@ -413,17 +414,30 @@ bool QeTobrel::event(QEvent *event)
     return QWidget::event(event);
 }
 
+// The column right of and the row below the button count as inside.
+bool QeTobrel::isInside(const QPoint &at) const
+{
+    return at.x() >= 0 && at.x() <= m_layout.wholeRect.right && at.y() >= 0 && at.y() <= m_layout.wholeRect.bottom;
+}
+
+bool QeTobrel::pointerIsOver() const
+{
+    return isInside(mapFromGlobal(QCursor::pos()));
+}
+
+// The look of a button that the pointer is not over.
+void QeTobrel::endHover()
+{
+    drawbotton(isButtonEnabled() ? Normal : Disabled, m_borderStyleOut);
+    m_hovering = false;
+}
+
 void QeTobrel::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint at = event->position().toPoint();
-    const int w = m_layout.wholeRect.right;
-    const int h = m_layout.wholeRect.bottom;
-    const bool inside = at.x() >= 0 && at.x() <= w && at.y() >= 0 && at.y() <= h;
-    if (!inside) {
-        drawbotton(Normal, m_borderStyleOut);
+    if (!isInside(event->position().toPoint())) {
+        endHover();
         if (QWidget::mouseGrabber() == this)
             releaseMouse();
-        m_hovering = false;
         if (m_hooked)
             SharedToolTip::hide();
         return;
@@ -447,8 +461,11 @@ void QeTobrel::mousePressEvent(QMouseEvent *event)
 
 void QeTobrel::mouseReleaseEvent(QMouseEvent *event)
 {
-    drawbotton(Hover, m_borderStyleMove);
-    const bool click = event->button() == Qt::LeftButton && m_leftPressed && rect().contains(event->position().toPoint());
+    const QPoint at = event->position().toPoint();
+    // Once an outside move has let go of the capture, a mouse up away from the button is not the button's.
+    if (m_hovering || isInside(at))
+        drawbotton(Hover, m_borderStyleMove);
+    const bool click = event->button() == Qt::LeftButton && m_leftPressed && rect().contains(at);
     if (event->button() == Qt::LeftButton)
         m_leftPressed = false;
     if (click)
@@ -474,6 +491,8 @@ void QeTobrel::clicked()
         releaseMouse();
     if (isVisible() && isEnabled() && !QApplication::activePopupWidget())  // an open pop-up menu keeps the mouse
         grabMouse();
+    else if (!pointerIsOver())
+        endHover();  // the mouse up drew the hover look, and no move reaches the button now
 }
 
 void QeTobrel::rebuildAccessKeys()

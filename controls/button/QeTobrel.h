@@ -168,6 +168,9 @@ private:
     void announce(const char *storedName);
     void changed(const char *storedName, bool repaint);
     void clicked();
+    bool isInside(const QPoint &at) const;  // the mouse-move test of the pointer at a point of the control
+    bool pointerIsOver() const;
+    void endHover();  // no longer hovering
     void rebuildAccessKeys();
     void setupToolTip();
     void countOnce();

@@ -216,6 +216,10 @@ void Form::closeEvent(QCloseEvent *event)
 {
     // Closing from outside (the system) is an unload; Forms::Unload hides and destroys the window itself.
     event->ignore();
+    // A disabled window cannot be closed by the user: a close request of the window manager (its title bar, a
+    // task bar) is refused, and the window it owns stays.
+    if (event->spontaneous() && !isEnabled())
+        return;
     if (!m_unloading)
         Forms::Unload(this);
 }

@@ -17,6 +17,11 @@ void OptionGroup::addButton(QAbstractButton *button)
     m_group->addButton(button, int(m_buttons.size()) + 1);
     m_buttons.append(button);
     button->installEventFilter(this);
+    // A button may go before the group does: it is forgotten, and the stop moves on if it held it.
+    connect(button, &QObject::destroyed, this, [this, button] {
+        m_buttons.removeOne(button);
+        placeTabStop();
+    });
     placeTabStop();
 }
 
@@ -33,14 +38,16 @@ void OptionGroup::clear()
 bool OptionGroup::focusTabStop()
 {
     QAbstractButton *stop = tabStop();
-    if (stop)
-        stop->setFocus(Qt::TabFocusReason);
-    return stop;
+    if (!stop)
+        return false;
+    stop->setFocus(Qt::TabFocusReason);
+    return stop->window()->focusWidget() == stop;
 }
 
 bool OptionGroup::eventFilter(QObject *watched, QEvent *event)
 {
-    // A button that takes the focus becomes the stop by itself; leaving, showing and hiding move it.
+    // A button that takes the focus becomes the stop by itself; leaving, showing, hiding, enabling and disabling
+    // move it.
     switch (event->type()) {
     case QEvent::KeyPress:
         if (moveFocus(static_cast<QAbstractButton *>(watched), static_cast<QKeyEvent *>(event)))
@@ -48,6 +55,7 @@ bool OptionGroup::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::ShowToParent:
     case QEvent::HideToParent:
+    case QEvent::EnabledChange:
     case QEvent::FocusOut:
         placeTabStop();
         break;
@@ -95,7 +103,7 @@ QAbstractButton *OptionGroup::tabStop() const
     QAbstractButton *ticked = nullptr;
     QAbstractButton *first = nullptr;
     for (QAbstractButton *button : m_buttons) {
-        if (button->isHidden())
+        if (button->isHidden() || !button->isEnabled())
             continue;
         if (button->hasFocus())
             return button;

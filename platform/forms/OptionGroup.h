@@ -11,8 +11,9 @@ namespace hestova::forms {
 
 // The option buttons of one container, grouped as the windows' platform groups them: ticking one clears the
 // others, and the operator can move a tick but not remove it. The group is one Tab stop: the focused button
-// while the focus is in the group, else the ticked button, else the first shown one; a hidden button never
-// holds it. The arrow keys go round the shown buttons in the group's order.
+// while the focus is in the group, else the ticked button, else the first shown one; a hidden or disabled button
+// never holds it. The arrow keys go round the shown, enabled buttons in the group's order. A button destroyed
+// before the group leaves it.
 class OptionGroup : public QObject {
     Q_OBJECT
 
@@ -24,7 +25,7 @@ public:
 
     // Unticks every button.
     void clear();
-    // Gives the focus to the group's Tab stop; false when no button is shown.
+    // Gives the focus to the group's Tab stop (the window's focus, active or not); false when it could not.
     bool focusTabStop();
 
 protected:

@@ -169,6 +169,7 @@ QPrinter &Spreadsheet::printer()
 {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setDocName(m_documentName);
     return *m_printer;
 }
 

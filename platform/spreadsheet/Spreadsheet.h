@@ -21,6 +21,7 @@ class Spreadsheet : public QAbstractScrollArea {
     Q_PROPERTY(int LastCol READ LastCol WRITE setLastCol)
     Q_PROPERTY(int LastRow READ LastRow WRITE setLastRow)
     Q_PROPERTY(QString SelectionRef READ SelectionRef WRITE setSelectionRef)
+    Q_PROPERTY(QString DocumentName READ DocumentName WRITE setDocumentName)
     Q_PROPERTY(int Left READ Left WRITE setLeft)
     Q_PROPERTY(int Top READ Top WRITE setTop)
     Q_PROPERTY(int Width READ Width WRITE setWidth)
@@ -71,6 +72,10 @@ public:
     // Gives every selected cell the members set on `format` (a CellFormat).
     Q_INVOKABLE void ApplyFormat(QObject *format);
 
+    // The name of the prints: the job's name in the print queue, a PDF's title.
+    QString DocumentName() const { return m_documentName; }
+    void setDocumentName(const QString &name) { m_documentName = name; }
+
     // Prints the shown sheet at once, without a dialog, to the printer chosen in PrintSetup (or the default).
     // The two flags are accepted for the callers' sake and change nothing.
     Q_INVOKABLE void PrintSheet(bool withDialog = false, bool selectionOnly = false);
@@ -109,6 +114,7 @@ private:
     CellRange m_selection;
     bool m_gridLines = true;
     QLabel *m_header;
+    QString m_documentName;
     std::unique_ptr<QPrinter> m_printer;
 };
 

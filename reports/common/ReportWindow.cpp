@@ -70,6 +70,7 @@ void ReportWindow::createControls(const QString &sheetMenuName, const QStringLis
     m_book = new hestova::spreadsheet::Spreadsheet(client());
     m_book->setObjectName(QStringLiteral("F1Book1"));
     m_bookControl = std::make_unique<hestova::controls::LateBound>(m_book);
+    m_book->setDocumentName(Caption());  // before a sheet is built: the report's name alone
     m_imageList = new hestova::ImageList(this);
     m_imageList->setObjectName(QStringLiteral("ImageList1"));
     m_sheetMenu = createMenu(sheetMenuName, sheetMenuName);
@@ -210,11 +211,12 @@ void ReportWindow::memurept_Click()
     popupUnder(m_sheetMenu, QStringLiteral("memurept"));
 }
 
-void ReportWindow::SheetPreamble(const QString &templateFile)
+void ReportWindow::SheetPreamble(const QString &templateFile, const QString &sheetCaption)
 {
     F1Book1().invoke("ReadTemplate", {hestova::AppFolder::file(QStringLiteral("\\report\\") + templateFile)});
     F1Book1().set("SheetOption", false);
     F1Book1().set("HeaderText", SheetHeader());
+    F1Book1().set("DocumentName", Caption() + QStringLiteral(" - ") + sheetCaption);
 }
 
 QString ReportWindow::SheetHeader()

@@ -64,9 +64,10 @@ protected:
     // Builds and prints every sheet of the window in menu order; the windows' sheets come with their builders.
     virtual void PrintAllSheets() {}
 
-    // The three steps every sheet builder begins with: reads "\report\<templateFile>" of the application folder
-    // into F1Book1 (replacing the shown workbook), switches SheetOption off and writes the SheetHeader.
-    void SheetPreamble(const QString &templateFile);
+    // The steps every sheet builder begins with: reads "\report\<templateFile>" of the application folder into
+    // F1Book1 (replacing the shown workbook), switches SheetOption off, writes the SheetHeader and names the
+    // sheet's prints after the report and sheetCaption, the sheet's caption in the sheet menu.
+    void SheetPreamble(const QString &templateFile, const QString &sheetCaption);
     // "青禾市中心医院      调查日期：" followed by ReportSurveyDate as the default date text.
     static QString SheetHeader();
 

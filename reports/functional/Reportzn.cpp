@@ -89,7 +89,7 @@ void Reportzn::BuildZnSheet(int templateNumber)
 
 void Reportzn::BuildZnSheet(const FunctionalSheet &sheet)
 {
-    SheetPreamble(sheet.templateFile());
+    SheetPreamble(sheet.templateFile(), sheet.menuCaption());
     hestova::reports::FunctionalSheetBuilder(F1Book1(), ReportConn()).fill(sheet);
 }
 

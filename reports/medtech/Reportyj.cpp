@@ -42,7 +42,7 @@ void Reportyj::BuildDepartmentSheet(int position)
                                 QStringLiteral("下标越界：没有第 %1 张医技报表").arg(position));
     }
     const DepartmentSheet &sheet = sheets[position - 1];
-    SheetPreamble(sheet.templateFile());
+    SheetPreamble(sheet.templateFile(), sheet.caption);
     m_builder.fill(sheet, F1Book1(), ReportConn());
 }
 

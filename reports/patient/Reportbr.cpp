@@ -42,7 +42,9 @@ void Reportbr::addSheetItems()
 
 void Reportbr::buildSheet(int number)
 {
-    SheetBuilder builder(F1Book1(), ReportConn(), [this](const QString &templateFile) { SheetPreamble(templateFile); });
+    SheetBuilder builder(F1Book1(), ReportConn(), [this, number](const QString &templateFile) {
+        SheetPreamble(templateFile, SheetCaptions[number - 1]);
+    });
     builder.build(patientSheets().at(number - 1));
 }
 

@@ -160,6 +160,7 @@ TYPED_TEST(ReportWindowTest, PrintsTheEmptySheetThroughThePrinter)
     EXPECT_EQ(this->pdf->prepared, 1);
     ASSERT_TRUE(QFile::exists(this->pdfPath));
     EXPECT_GE(pdfPageCount(this->pdfPath), 1);
+    EXPECT_EQ(pdfTitle(this->pdfPath), window.Caption());  // no sheet yet: named after the report
 }
 
 TYPED_TEST(ReportWindowTest, PrintsTheShownSheetWithItsHeader)

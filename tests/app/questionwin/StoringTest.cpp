@@ -119,10 +119,6 @@ TEST_P(EveryQuestionnaireWindow, KeyboardReachesEveryRowInOrderAndStoresWhatWasT
             const int buttons = model.rowButtons(row);
             for (int step = 1; step < buttons; ++step)
                 keys.press(Qt::Key_Right);
-            // Past the last shown button the arrows go round to the first.
-            keys.press(Qt::Key_Down);
-            EXPECT_EQ(shownTick(window, row), 1) << page.toStdString() << " row " << row;
-            keys.press(Qt::Key_Up);
             EXPECT_EQ(shownTick(window, row), buttons) << page.toStdString() << " row " << row;
             typed[model.rowQuestion(row)] = buttons;
             keys.press(Qt::Key_Tab);

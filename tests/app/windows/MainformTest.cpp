@@ -9,8 +9,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -20,6 +22,8 @@ namespace {
 
 class MainWindow : public ProgramWindows {
 protected:
+    static constexpr int Patience = 30000;  // milliseconds, for what the platform delivers later
+
     Mainform &shownMainform()
     {
         Mainform &mainform = Forms::get<Mainform>();
@@ -28,7 +32,8 @@ protected:
     }
 
     // The window that disables the main window is owned by it, and stays above it, keeping its frameless look.
-    // Activating the disabled main window (a window manager does on a click) activates the owned window.
+    // Activating the disabled main window (a window manager does on a click) activates the owned window. The
+    // window manager's close request to the disabled main window is refused.
     static void expectOwnedByMainform(Form &window)
     {
         ASSERT_NE(window.windowHandle(), nullptr);
@@ -36,9 +41,16 @@ protected:
         EXPECT_EQ(window.windowHandle()->transientParent(), mainform->windowHandle());
         EXPECT_EQ(window.windowType(), Qt::Dialog);
         EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
-        QApplication::setActiveWindow(mainform);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(QApplication::activeWindow(), &window);
+        QSignalSpy activations(qApp, &QGuiApplication::focusWindowChanged);
+        mainform->windowHandle()->requestActivate();  // through the platform, as a window manager activates it
+        const QVariantList mainformActivated{QVariant::fromValue(mainform->windowHandle())};
+        EXPECT_TRUE(QTest::qWaitFor([&] { return activations.contains(mainformActivated); }, Patience));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, Patience));
+
+        QCloseEvent request;  // as the platform delivers it to the native window
+        QCoreApplication::sendEvent(mainform->windowHandle(), &request);
+        EXPECT_TRUE(Forms::isLoaded<Mainform>());
+        EXPECT_TRUE(mainform->isVisible());
     }
 
     static void click(Mainform &mainform, const QString &button)

@@ -100,3 +100,10 @@ QSizeF pdfPageSize(const QString &pdfPath)
         QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+)")).match(pdfInfo(pdfPath));
     return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
 }
+
+QString pdfTitle(const QString &pdfPath)
+{
+    return QRegularExpression(QStringLiteral("^Title:\\s+(.*)$"), QRegularExpression::MultilineOption)
+        .match(pdfInfo(pdfPath))
+        .captured(1);
+}

@@ -66,3 +66,5 @@ QString pdfText(const QString &pdfPath, int page = 0);
 int pdfPageCount(const QString &pdfPath);
 // Size of the first page in points.
 QSizeF pdfPageSize(const QString &pdfPath);
+// The document's title.
+QString pdfTitle(const QString &pdfPath);

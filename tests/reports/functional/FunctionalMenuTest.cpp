@@ -44,11 +44,13 @@ public:
     void prepare(QPrinter &printer) override
     {
         printed.append(m_report.sheetWidget().CellText(1, 1));
+        jobNames.append(printer.docName());
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QStringLiteral("%1/print-%2.pdf").arg(m_folder).arg(printed.size()));
     }
 
     QStringList printed;
+    QStringList jobNames;
 
 private:
     Reportzn &m_report;
@@ -164,9 +166,13 @@ TEST_F(FunctionalReportFixture, PrintAllPrintsEverySheetInTemplateOrder)
                            "保卫处", "门诊部办公室", "感染科", "对外医疗服务处", "网络管理室", "信息科", "保健科",
                            "车队", "总务处", "锅炉房", "水管维修组", "电工房", "木工房", "电梯房", "厨房", "洗浆房"};
     QStringList expected;
-    for (const char *unit : units)
+    QStringList jobNames;
+    for (const char *unit : units) {
         expected.append(title(unit));
+        jobNames.append(QStringLiteral("行政职能科室满意度调查报表 - %1满意度报表").arg(QString::fromUtf8(unit)));
+    }
     EXPECT_EQ(printer.printed, expected);
+    EXPECT_EQ(printer.jobNames, jobNames);
     EXPECT_EQ(cell(1, 1), title("洗浆房"));
     EXPECT_EQ(cell(18, 4), QStringLiteral("."));
     EXPECT_EQ(pdfPageCount(folder.file(QStringLiteral("print-24.pdf"))), 1);

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QPrinter>
 #include <map>
 
 using hestova::forms::Forms;
@@ -33,9 +34,11 @@ public:
     void prepare(QPrinter &printer) override
     {
         titles.append(m_sheet.CellText(1, 1));
+        jobNames.append(printer.docName());
         PdfPrinterService::prepare(printer);
     }
     QStringList titles;
+    QStringList jobNames;
 
 private:
     const hestova::spreadsheet::Spreadsheet &m_sheet;
@@ -228,6 +231,8 @@ TEST_F(ReportyjSheetsTest, PrintAllPrintsEverySheetInMenuOrder)
     EXPECT_EQ(printer->titles[0], QStringLiteral("检验科满意度调查统计表"));
     EXPECT_EQ(printer->titles[9], QStringLiteral("西药库房满意度调查统计表"));
     EXPECT_EQ(printer->titles[16], QStringLiteral("药品分析室满意度调查统计表"));
+    EXPECT_EQ(printer->jobNames[0], QStringLiteral("医技科室满意度调查报表 - 检验科满意度报表"));
+    EXPECT_EQ(printer->jobNames[16], QStringLiteral("医技科室满意度调查报表 - 药品分析室满意度报表"));
     EXPECT_EQ(cell(1, 1), QStringLiteral("药品分析室满意度调查统计表"));
 
     // The last print: one portrait page with the header, the labels and the counts.

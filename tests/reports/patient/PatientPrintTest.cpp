@@ -42,11 +42,15 @@ TEST_F(PatientReportTest, PrintAllToAChosenFileNamesEachFileByItsSheetsPlace)
 
     ASSERT_TRUE(boxes.boxes().isEmpty()) << boxes.last().text.toStdString();
     EXPECT_TRUE(pdfText(chosen).contains(QStringLiteral("统计表（二）")));
+    // Each print is named after the report and its sheet's menu item.
+    const QString name = QStringLiteral("病人满意度调查报表 - 病人满意度调查报表%1");
+    EXPECT_EQ(pdfTitle(chosen), name.arg(2));
     const QStringList places = {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
                                 QStringLiteral("四"), QStringLiteral("五"), QStringLiteral("六")};
     for (int n = 1; n <= 6; ++n) {
         const QString file = folder.file(QStringLiteral("报表-%1.pdf").arg(n));
         EXPECT_TRUE(pdfText(file).contains(QStringLiteral("统计表（%1）").arg(places[n - 1]))) << n;
+        EXPECT_EQ(pdfTitle(file), name.arg(n));
     }
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("报表-7.pdf"))));
 }
