@@ -108,11 +108,9 @@ UserFile openUserFile()
 // (empty) before the entries are written. An existing file is not opened for writing.
 void ensureFileExists(const OpenFolder &folder, const QByteArray &name)
 {
-    const int created = ::openat(folder.descriptor(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (created >= 0) {
-        ::close(created);
+    const Descriptor created(::openat(folder.descriptor(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (created.isOpen())
         return;
-    }
     const int error = errno;
     if (error != EEXIST)
         fail(QStringLiteral("用户数据源文件 %1 无法创建：%2").arg(folder.shown(name), systemErrorText(error)));
@@ -187,7 +185,7 @@ QString lockCreationFailure(const QString &lockPath)
 void lockUserFile(QLockFile &lock, const OpenFolder &folder, const QByteArray &lockName, const QString &file)
 {
     const QString role = QStringLiteral("锁文件");
-    const QString lockPath = QFile::decodeName(folder.reach(lockName));
+    const QString lockPath = lock.fileName();
     RegularFile::checkKind(folder, lockName, role);
     if (lockWithin(lock, lockPath, UserFileLockWaitMs))
         return;

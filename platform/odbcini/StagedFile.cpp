@@ -69,13 +69,13 @@ StagedFile::StagedFile(const OpenFolder &folder, const QByteArray &target, const
       m_attributes(original.attributes)
 {
     QByteArray staged = folder.reach(target + StagedMark + QByteArray(StagedUniqueChars, 'X'));
-    m_descriptor = ::mkostemp(staged.data(), O_CLOEXEC);
-    if (m_descriptor < 0)
+    m_descriptor = Descriptor(::mkostemp(staged.data(), O_CLOEXEC));
+    if (!m_descriptor.isOpen())
         fail(QStringLiteral("无法在 %1 旁边创建临时文件：%2").arg(m_shownTarget, systemErrorText(errno)));
     m_name = staged.mid(staged.lastIndexOf('/') + 1);
     try {
-        m_reach = descriptorPath(m_descriptor, QStringLiteral("%1 的新副本").arg(folder.holder()));
-        if (!writeAll(m_descriptor, original.bytes.constData(), original.bytes.size(), 0))
+        m_reach = descriptorPath(m_descriptor.get(), QStringLiteral("%1 的新副本").arg(folder.holder()));
+        if (!writeAll(m_descriptor.get(), original.bytes.constData(), original.bytes.size(), 0))
             fail(QStringLiteral("无法写入 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
     } catch (...) {
         remove();
@@ -94,14 +94,12 @@ void StagedFile::remove()
     if (!m_name.isEmpty())
         ::unlinkat(m_folder.descriptor(), m_name.constData(), 0);
     m_name.clear();
-    if (m_descriptor >= 0)
-        ::close(m_descriptor);
-    m_descriptor = -1;
+    m_descriptor = Descriptor();
 }
 
 QByteArray StagedFile::content() const
 {
-    const std::optional<QByteArray> content = readWhole(m_descriptor);
+    const std::optional<QByteArray> content = readWhole(m_descriptor.get());
     if (!content)
         fail(QStringLiteral("无法读取 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
     return *content;
@@ -111,10 +109,10 @@ QString StagedFile::writeFailure(qint64 size)
 {
     const QByteArray zeros(65536, '\0');
     for (qint64 offset = 0; offset < size; offset += zeros.size()) {
-        if (!writeAll(m_descriptor, zeros.constData(), qMin<qint64>(zeros.size(), size - offset), offset))
+        if (!writeAll(m_descriptor.get(), zeros.constData(), qMin<qint64>(zeros.size(), size - offset), offset))
             return systemErrorText(errno);
     }
-    return ::fsync(m_descriptor) == 0 ? QString() : systemErrorText(errno);
+    return ::fsync(m_descriptor.get()) == 0 ? QString() : systemErrorText(errno);
 }
 
 void StagedFile::commit()
@@ -123,10 +121,10 @@ void StagedFile::commit()
     const gid_t group = m_status.st_gid;
     const mode_t mode = m_status.st_mode & 07777;
     struct stat copy = {};
-    if (::fstat(m_descriptor, &copy) != 0)
+    if (::fstat(m_descriptor.get(), &copy) != 0)
         fail(QStringLiteral("无法读取 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
     // Owner and group first: changing them may clear the set-id bits of the mode. The copy was made 0600.
-    if ((copy.st_uid != owner || copy.st_gid != group) && ::fchown(m_descriptor, owner, group) != 0) {
+    if ((copy.st_uid != owner || copy.st_gid != group) && ::fchown(m_descriptor.get(), owner, group) != 0) {
         const int error = errno;
         fail(QStringLiteral("%1 属于用户 %2、组 %3，本程序无法保持它的所有者和组（%4），所以没有修改它")
                  .arg(m_shownTarget, userName(owner), groupName(group), systemErrorText(error)));
@@ -134,19 +132,19 @@ void StagedFile::commit()
     // The group bits are the mask of an ACL (the file's, or one the copy inherited from its folder): none until the
     // attributes are the file's, so that nobody reaches the copy who cannot reach the file.
     const auto setMode = [&](mode_t bits) {
-        if (::fchmod(m_descriptor, bits) != 0)
+        if (::fchmod(m_descriptor.get(), bits) != 0)
             fail(QStringLiteral("无法设置 %1 的新副本的权限：%2").arg(m_shownTarget, systemErrorText(errno)));
     };
     setMode(mode & ~S_IRWXG);
-    m_attributes.giveTo(m_descriptor, m_shownTarget);
+    m_attributes.giveTo(m_descriptor.get(), m_shownTarget);
     setMode(mode);
-    if (::fstat(m_descriptor, &copy) != 0)
+    if (::fstat(m_descriptor.get(), &copy) != 0)
         fail(QStringLiteral("无法读取 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
     if (copy.st_uid != owner || copy.st_gid != group || (copy.st_mode & 07777) != mode)
         fail(QStringLiteral("%1 的新副本没有保持它的所有者、组和权限（%2 而不是 %3），所以没有修改它")
                  .arg(m_shownTarget, QString::number(copy.st_mode & 07777, 8), QString::number(mode, 8)));
     // On disk before it replaces the file, so that a crash leaves the old file or the whole new one.
-    if (::fsync(m_descriptor) != 0)
+    if (::fsync(m_descriptor.get()) != 0)
         fail(QStringLiteral("无法把 %1 的新副本写到磁盘：%2").arg(m_shownTarget, systemErrorText(errno)));
 
     if (!isNamed(m_name, copy))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "odbcini/FileIo.h"
 #include "odbcini/RegularFile.h"
 
 #include <QByteArray>
@@ -58,7 +59,7 @@ private:
     QString m_shownTarget;
     QByteArray m_name;  // the copy's name in the folder; empty once it is gone
     QByteArray m_reach;
-    int m_descriptor = -1;
+    Descriptor m_descriptor;
     struct stat m_status = {};
     ExtendedAttributes m_attributes;
 };
