@@ -12,6 +12,12 @@ std::map<Moment, std::function<void()>> &actions()
     return put;
 }
 
+int &refusal()
+{
+    static int error = 0;
+    return error;
+}
+
 }  // namespace
 
 void interleave(Moment moment)
@@ -24,6 +30,16 @@ void interleave(Moment moment)
 void setInterleaved(Moment moment, std::function<void()> action)
 {
     actions()[moment] = std::move(action);
+}
+
+int exchangeRefusal()
+{
+    return refusal();
+}
+
+void setExchangeRefusal(int error)
+{
+    refusal() = error;
 }
 
 }  // namespace hestova::odbcini

@@ -16,6 +16,8 @@ namespace {
 
 // The system's own limit on the links followed in one path.
 constexpr int MaxLinkHops = 40;
+// Reads of a file that keeps changing while it is read end after this many tries.
+constexpr int MaxStateReads = 5;
 
 QString kindText(mode_t mode)
 {
@@ -107,8 +109,10 @@ QByteArray behindLinks(const QByteArray &path, const QString &role)
                 const int error = errno;
                 if (error == ENOENT && last)
                     return here;
+                // Refused access is the searched folder's; other failures are the name's.
+                const QByteArray failed = error == EACCES ? joined(physical) : here;
                 fail(QStringLiteral("%1 %2 所在的文件夹 %3 无法打开：%4")
-                         .arg(role, shown, shownPath(here), systemErrorText(error)));
+                         .arg(role, shown, shownPath(failed), systemErrorText(error)));
             }
             if (S_ISLNK(status.st_mode)) {
                 if (++hops > MaxLinkHops)
@@ -171,18 +175,34 @@ std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name,
             fail(QStringLiteral("%1 %2 在使用时被换成了链接").arg(role, path));
         failToRead(path, role, error);
     }
-    Contents contents;
-    if (::fstat(file.get(), &contents.status) != 0)
-        failToRead(path, role, errno);
-    if (!S_ISREG(contents.status.st_mode))
-        failNotRegular(path, role, contents.status.st_mode);
-    const std::optional<QByteArray> bytes = readWhole(file.get());
-    if (!bytes)
-        failToRead(path, role, errno);
-    contents.bytes = *bytes;
-    if (attributes == Attributes::Read)
-        contents.attributes = ExtendedAttributes::of(file.get(), path);
-    return contents;
+    // Content, mode, owner and attributes are one state: read again when the file changed while they were read
+    // (a mode read before the owner removed an ACL would otherwise widen the group's rights).
+    for (int tried = 0; tried < MaxStateReads; ++tried) {
+        Contents contents;
+        if (::fstat(file.get(), &contents.status) != 0)
+            failToRead(path, role, errno);
+        if (!S_ISREG(contents.status.st_mode))
+            failNotRegular(path, role, contents.status.st_mode);
+        const std::optional<QByteArray> bytes = readWhole(file.get());
+        if (!bytes)
+            failToRead(path, role, errno);
+        contents.bytes = *bytes;
+        if (attributes == Attributes::Read)
+            contents.attributes = ExtendedAttributes::of(file.get(), path);
+        struct stat after = {};
+        if (::fstat(file.get(), &after) != 0)
+            failToRead(path, role, errno);
+        if (isSameState(contents.status, after))
+            return contents;
+    }
+    fail(QStringLiteral("无法读取%1 %2：它在读取时一再被修改").arg(role, path));
+}
+
+bool isSameState(const struct stat &read, const struct stat &now)
+{
+    return read.st_dev == now.st_dev && read.st_ino == now.st_ino && read.st_mode == now.st_mode &&
+           read.st_uid == now.st_uid && read.st_gid == now.st_gid && read.st_size == now.st_size &&
+           read.st_ctim.tv_sec == now.st_ctim.tv_sec && read.st_ctim.tv_nsec == now.st_ctim.tv_nsec;
 }
 
 }  // namespace hestova::odbcini::RegularFile

@@ -29,7 +29,8 @@ QByteArray behindLinks(const QByteArray &path, const QString &role);
 // opening it.
 void checkKind(const OpenFolder &folder, const QByteArray &name, const QString &role);
 
-// A regular file as read: its content, status and, when asked for, extended attributes, all of one file.
+// A regular file as read: its content, status and, when asked for, extended attributes, all of one file and one
+// moment (no change between the first read and the last).
 struct Contents {
     QByteArray bytes;
     struct stat status = {};
@@ -39,8 +40,13 @@ struct Contents {
 enum class Attributes { Skipped, Read };
 
 // The whole content of the regular file `name` of `folder`; nullopt when it does not exist. Throws for a link and
-// for anything but a regular file, which is never opened (a named pipe would block the read, a device never end it).
+// for anything but a regular file, which is never opened (a named pipe would block the read, a device never end it),
+// and for one that keeps changing while it is read.
 std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name, const QString &role,
                                Attributes attributes);
+
+// Whether a file's status `now` is that of the same file, unchanged since it was `read` (content, mode, owner and
+// attributes: any change moves the change time).
+bool isSameState(const struct stat &read, const struct stat &now);
 
 }  // namespace hestova::odbcini::RegularFile

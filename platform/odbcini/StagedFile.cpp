@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -51,6 +52,11 @@ bool writeAll(int file, const char *data, qint64 size, qint64 offset)
     return true;
 }
 
+bool isSameFile(const struct stat &one, const struct stat &other)
+{
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
 bool isStagedCopyName(const QByteArray &name, const QByteArray &prefix)
 {
     if (name.size() != prefix.size() + StagedUniqueChars || !name.startsWith(prefix))
@@ -78,23 +84,33 @@ StagedFile::StagedFile(const OpenFolder &folder, const QByteArray &target, const
         if (!writeAll(m_descriptor.get(), original.bytes.constData(), original.bytes.size(), 0))
             fail(QStringLiteral("无法写入 %1 的新副本：%2").arg(m_shownTarget, systemErrorText(errno)));
     } catch (...) {
-        remove();
+        clearName();
         throw;
     }
 }
 
 StagedFile::~StagedFile()
 {
-    remove();
+    clearName();  // the copy, when it was not committed; another's file is kept, and a failure is being reported
+    m_descriptor = Descriptor();
 }
 
-void StagedFile::remove()
+QString StagedFile::clearName()
 {
-    // Nothing to report: the copy was committed (the name is gone), or a failure is being reported.
-    if (!m_name.isEmpty())
-        ::unlinkat(m_folder.descriptor(), m_name.constData(), 0);
-    m_name.clear();
-    m_descriptor = Descriptor();
+    if (m_name.isEmpty())
+        return QString();
+    const QByteArray name = std::exchange(m_name, QByteArray());
+    const int folder = m_folder.descriptor();
+    struct stat named = {};
+    struct stat copy = {};
+    if (::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0)
+        return QString();  // nothing is left under it
+    const bool isCopy = ::fstat(m_descriptor.get(), &copy) == 0 && isSameFile(named, copy);
+    if (!isCopy && !isSameFile(named, m_status) && !S_ISLNK(named.st_mode))
+        return m_folder.shown(name);
+    // A copy that cannot be removed is harmless: no later copy takes its name.
+    ::unlinkat(folder, name.constData(), 0);
+    return QString();
 }
 
 QByteArray StagedFile::content() const
@@ -147,9 +163,11 @@ void StagedFile::commit()
     if (::fsync(m_descriptor.get()) != 0)
         fail(QStringLiteral("无法把 %1 的新副本写到磁盘：%2").arg(m_shownTarget, systemErrorText(errno)));
 
-    if (!isNamed(m_name, copy))
-        failSwapped();
     interleave(Moment::BeforeReplacing);
+    if (!isNamed(m_name, copy))
+        failSwapped(clearName());
+    checkTargetUnchanged();
+    interleave(Moment::Exchanging);
     replace(copy);
     // The rename is on disk only once the folder is; a file system that cannot flush folders says EINVAL.
     if (::fsync(m_folder.descriptor()) != 0 && errno != EINVAL)
@@ -160,34 +178,46 @@ bool StagedFile::isNamed(const QByteArray &name, const struct stat &file) const
 {
     struct stat named = {};
     return ::fstatat(m_folder.descriptor(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-           named.st_dev == file.st_dev && named.st_ino == file.st_ino;
+           isSameFile(named, file);
+}
+
+void StagedFile::checkTargetUnchanged() const
+{
+    struct stat now = {};
+    if (::fstatat(m_folder.descriptor(), m_target.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            failDeleted();
+        fail(QStringLiteral("无法读取 %1：%2").arg(m_shownTarget, systemErrorText(error)));
+    }
+    if (!RegularFile::isSameState(m_status, now))
+        failChanged(QString());
+}
+
+bool StagedFile::exchangeNames() const
+{
+    if (const int refused = exchangeRefusal()) {
+        errno = refused;
+        return false;
+    }
+    const int folder = m_folder.descriptor();
+    return ::renameat2(folder, m_name.constData(), folder, m_target.constData(), RENAME_EXCHANGE) == 0;
 }
 
 void StagedFile::replace(const struct stat &copy)
 {
-    const int folder = m_folder.descriptor();
-    // Exchanged, so that the file's name never leads to nothing, and so that whatever the copy's name led to can be
-    // checked in the file's place and sent back.
-    if (::renameat2(folder, m_name.constData(), folder, m_target.constData(), RENAME_EXCHANGE) == 0) {
-        if (isNamed(m_target, copy)) {
-            remove();  // the old file, now under the copy's name
-            return;
-        }
-        const bool restored =
-            ::renameat2(folder, m_name.constData(), folder, m_target.constData(), RENAME_EXCHANGE) == 0 &&
-            isNamed(m_target, m_status);
-        if (restored)
-            failSwapped();
-        // The old file may be under the copy's name: it is kept there.
-        const QString kept = m_folder.shown(m_name);
-        m_name.clear();
-        fail(QStringLiteral("%1 的新副本在写入时被换掉了，本程序没能把 %1 换回原来的文件：请检查 %1 和 %2")
-                 .arg(m_shownTarget, kept));
+    // Exchanged, so that the file's name never leads to nothing, and so that what each name leads to can be checked
+    // after and sent back.
+    if (exchangeNames()) {
+        interleave(Moment::AfterExchanging);
+        checkExchanged(copy);
+        return;
     }
     // A file system that cannot exchange names gets a plain rename, checked after it.
     const int error = errno;
     if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
         failToReplace(error);
+    const int folder = m_folder.descriptor();
     if (::renameat(folder, m_name.constData(), folder, m_target.constData()) != 0)
         failToReplace(errno);
     m_name.clear();
@@ -197,15 +227,59 @@ void StagedFile::replace(const struct stat &copy)
                  .arg(m_shownTarget));
 }
 
-void StagedFile::failSwapped() const
+void StagedFile::checkExchanged(const struct stat &copy)
 {
-    fail(QStringLiteral("%1 的新副本在写入时被换掉了，所以没有使用它").arg(m_shownTarget));
+    const bool copyInPlace = isNamed(m_target, copy);
+    if (copyInPlace && isNamed(m_name, m_status)) {
+        clearName();  // the old file
+        return;
+    }
+    struct stat inPlace = {};
+    if (!copyInPlace && ::fstatat(m_folder.descriptor(), m_target.constData(), &inPlace, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(inPlace.st_mode)) {
+        // Another program saved the file just after the exchange: its file stays, and the old one goes.
+        failChanged(clearName());
+    }
+    // A save made just before the exchange, or the file read in the place of a copy swapped for a link, goes back.
+    if (!exchangeNames() || (!copyInPlace && !isNamed(m_target, m_status))) {
+        const QString left = m_folder.shown(std::exchange(m_name, QByteArray()));
+        fail(QStringLiteral("%1 在注册时被换掉了，本程序没能把它换回原来的文件：请检查 %1 和 %2").arg(m_shownTarget, left));
+    }
+    if (copyInPlace)
+        failChanged(clearName());
+    failSwapped(clearName());
 }
 
-void StagedFile::failToReplace(int error) const
+void StagedFile::failSwapped(const QString &left) const
 {
-    if (error == ENOENT)
-        failSwapped();
+    QString description = QStringLiteral("%1 的新副本在写入时被换掉了，所以没有使用它").arg(m_shownTarget);
+    if (!left.isEmpty())
+        description += QStringLiteral("；换进来的文件留在 %1").arg(left);
+    fail(description);
+}
+
+void StagedFile::failChanged(const QString &left) const
+{
+    QString description =
+        QStringLiteral("%1 在注册时被另一个程序改动了，本程序没有修改它；下次启动时会再注册").arg(m_folder.holder());
+    if (!left.isEmpty())
+        description += QStringLiteral("（另一个文件留在 %1）").arg(left);
+    fail(description);
+}
+
+void StagedFile::failDeleted() const
+{
+    fail(QStringLiteral("%1 在注册时被删除了").arg(m_folder.holder()));
+}
+
+void StagedFile::failToReplace(int error)
+{
+    if (error == ENOENT) {
+        struct stat target = {};
+        if (::fstatat(m_folder.descriptor(), m_target.constData(), &target, AT_SYMLINK_NOFOLLOW) != 0)
+            failDeleted();
+        failSwapped(clearName());
+    }
     if (error == EBUSY && isMountPoint())
         fail(QStringLiteral("无法替换 %1：它是一个挂载点（例如从主机挂载进容器的文件），本程序只能整个替换这个文件，"
                             "所以没有修改它")

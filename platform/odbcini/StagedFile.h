@@ -35,10 +35,14 @@ public:
     QString writeFailure(qint64 size);
 
     // Gives the copy the target's owner, group, mode and attributes, without letting anyone more reach it on the
-    // way, puts it on disk and then in the target's place, by exchanging the two names. Succeeds only when the
-    // target's name then leads to this very copy; otherwise the target's old file is put back and it throws. Where
-    // the file system cannot exchange names, the copy is renamed into place and checked after it. Throws, leaving
-    // the target untouched, when one of these fails before the copy replaced it.
+    // way, puts it on disk and then in the target's place, by exchanging the two names. Refuses when the target is
+    // no longer the file read (saved anew, changed or removed by another program or its owner) or the copy's name no
+    // longer leads to the copy. Succeeds only when, after the exchange, the target's name leads to this very copy
+    // and the copy's name to the file read; otherwise a save of another program made just after the exchange stays
+    // in the target's place, and anything else is exchanged back, and it throws. A file that is neither the copy,
+    // the file read nor a link is never removed: it is named in the message. Where the file system cannot exchange
+    // names, the copy is renamed into place and checked after it. Throws, leaving the target untouched, when one of
+    // these fails before the copy replaced it.
     void commit();
 
     // Removes the copies that stopped processes left beside `target` in `folder`; only one process may stage at a
@@ -46,12 +50,19 @@ public:
     static void removeLeftovers(const OpenFolder &folder, const QByteArray &target);
 
 private:
-    void remove();
+    // Frees the copy's name: removes what it leads to when that is the copy, the file read or a link. Anything else
+    // is another's and stays; its path is returned for the message.
+    QString clearName();
     // Whether `name` in the folder is the file with the status `file`, not a link to it or another file.
     bool isNamed(const QByteArray &name, const struct stat &file) const;
+    void checkTargetUnchanged() const;
+    bool exchangeNames() const;  // false with errno set when the names were not exchanged
     void replace(const struct stat &copy);
-    [[noreturn]] void failSwapped() const;
-    [[noreturn]] void failToReplace(int error) const;
+    void checkExchanged(const struct stat &copy);
+    [[noreturn]] void failSwapped(const QString &left) const;
+    [[noreturn]] void failChanged(const QString &left) const;
+    [[noreturn]] void failDeleted() const;
+    [[noreturn]] void failToReplace(int error);
     bool isMountPoint() const;
 
     const OpenFolder &m_folder;
@@ -60,7 +71,7 @@ private:
     QByteArray m_name;  // the copy's name in the folder; empty once it is gone
     QByteArray m_reach;
     Descriptor m_descriptor;
-    struct stat m_status = {};
+    struct stat m_status = {};  // the file's, as read
     ExtendedAttributes m_attributes;
 };
 

@@ -1,0 +1,490 @@
+// Registration in the user's ODBC file as a shared, odd machine meets it: links and names of any bytes, other
+// programs and the file's owner changing it meanwhile, files it may not rewrite, and what stopped copies left.
+#include "IniFiles.h"
+#include "TempAppFolder.h"
+#include "core/AppError.h"
+#include "odbcini/Interleave.h"
+#include "odbcini/OdbcInstaller.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <tuple>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+using namespace hestova;
+using namespace hestova::odbcini;
+using namespace IniFiles;
+
+namespace {
+
+constexpr char Timeout[] = "2000";
+
+void registerMyddc(const QString &database)
+{
+    OdbcInstaller::registerUserDataSource(
+        "myddc", "SQLite3", {{"Database", database}, {"NoCreat", "1"}, {"Timeout", Timeout}});
+}
+
+// The description of the registration's refusal; empty when it registered.
+QString refusal(const QString &database)
+{
+    try {
+        registerMyddc(database);
+    } catch (const AppError &error) {
+        EXPECT_EQ(error.number(), ErrorNumber::DataSource);
+        return error.description();
+    }
+    return QString();
+}
+
+QString refused(const QString &cause)
+{
+    return QStringLiteral("数据源 myddc 未能注册：") + cause;
+}
+
+// The names in the folder `path`, as bytes.
+QList<QByteArray> namesIn(const QByteArray &path)
+{
+    QList<QByteArray> names;
+    for (const auto &entry : std::filesystem::directory_iterator(path.toStdString()))
+        names.append(QByteArray::fromStdString(entry.path().filename().string()));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The output of setfacl or getfacl; nullopt when it fails (on a file system without ACLs).
+std::optional<QString> aclTool(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForStarted(60000)) {
+        ADD_FAILURE() << program.toStdString() << " does not start (Debian package acl)";
+        return std::nullopt;
+    }
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+}
+
+// Runs `action` at `moment` of the registration while it lives.
+class Interleaved {
+public:
+    Interleaved(Moment moment, std::function<void()> action) : m_moment(moment)
+    {
+        setInterleaved(moment, std::move(action));
+    }
+    ~Interleaved() { setInterleaved(m_moment, {}); }
+
+private:
+    Moment m_moment;
+};
+
+// This process as the user `nobody` (files are reached with its rights) while it lives; needs root.
+class AsNobody {
+public:
+    AsNobody()
+    {
+        EXPECT_EQ(::setgroups(0, nullptr), 0);
+        EXPECT_EQ(::setresgid(-1, 65534, 0), 0);
+        EXPECT_EQ(::setresuid(-1, 65534, 0), 0);
+    }
+    ~AsNobody()
+    {
+        ::setresuid(-1, 0, -1);
+        ::setresgid(-1, 0, -1);
+    }
+};
+
+// Runs `run` when it goes out of scope.
+struct AtScopeEnd {
+    std::function<void()> run;
+    ~AtScopeEnd() { run(); }
+};
+
+// Removes the folder `name` of `parent` and all it holds, one level at a time.
+void removeTree(int parent, const QByteArray &name)
+{
+    const int folder = ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    DIR *entries = ::fdopendir(folder);
+    while (const dirent *entry = ::readdir(entries)) {
+        const QByteArray inner(entry->d_name);
+        if (inner == "." || inner == "..")
+            continue;
+        if (entry->d_type == DT_DIR)
+            removeTree(folder, inner);
+        else
+            ::unlinkat(folder, inner.constData(), 0);
+    }
+    ::closedir(entries);
+    ::unlinkat(parent, name.constData(), AT_REMOVEDIR);
+}
+
+}  // namespace
+
+TEST(UserFile, RegistrationLeavesAFileThatHoldsTheEntriesUntouched)
+{
+    TempAppFolder folder;
+    const QString database = folder.file("myd.mdb");
+    write(folder.odbcIniPath(), OtherDataSources + "\n[myddc]\n; written at an earlier start\nDriver=SQLite3\n"
+                                    "Database = " + database.toLocal8Bit() + "\nNoCreat=1\nTimeout=" + Timeout +
+                                    "\nDescription=surveys\n");
+    const QByteArray before = read(folder.odbcIniPath());
+
+    registerMyddc(database);
+    EXPECT_EQ(read(folder.odbcIniPath()), before);
+}
+
+TEST(UserFile, NamesLeadWhereTheSystemLeads)
+{
+    // lnk -> deep/a/b and deep/a/b/odbc.ini -> ../real/odbc.ini: the system climbs from deep/a/b, not from lnk.
+    TempAppFolder folder;
+    QDir(folder.path()).mkpath("deep/a/b");
+    QDir(folder.path()).mkpath("deep/a/real");
+    ASSERT_TRUE(QFile::link("deep/a/b", folder.file("lnk")));
+    ASSERT_TRUE(QFile::link("../real/odbc.ini", folder.file("deep/a/b/odbc.ini")));
+    // Names that are no UTF-8 (Latin-1 under a UTF-8 locale), and a real path longer than the system takes whole,
+    // reached through short links: 18 folders of 250 bytes, l1 -> the first 9 of them, and l2 in the 9th -> the
+    // other 9. The temporary folder's own removal takes whole paths, as text: these go first, whatever fails.
+    const QByteArray top = QFile::encodeName(folder.path()) + '/';
+    const QByteArray level(250, 'd');
+    const int topFolder = ::open(top.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const AtScopeEnd removeOwnTrees{[&] {
+        removeTree(topFolder, level);
+        removeTree(topFolder, "lat\xe9n");
+        ::close(topFolder);
+    }};
+    ASSERT_EQ(::mkdir(top + "lat\xe9n", 0700), 0);
+    QByteArray nine = level;
+    for (int i = 1; i < 9; ++i)
+        nine += '/' + level;
+    int deepest = ::dup(topFolder);
+    for (int i = 0; i < 18; ++i) {
+        ASSERT_EQ(::mkdirat(deepest, level.constData(), 0700), 0);
+        const int next = ::openat(deepest, level.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(deepest);
+        deepest = next;
+        if (i == 8)
+            ASSERT_EQ(::symlinkat(nine.constData(), deepest, "l2"), 0);
+    }
+    ::close(deepest);
+    ASSERT_EQ(::symlinkat(top + nine, topFolder, "l1"), 0);
+    const QString database = folder.file("myd.mdb");
+    const QByteArray earlier = "[myddc]\nDriver=SQLite3\nDatabase=/elsewhere/myd.mdb\nNoCreat=1\n";
+
+    // A relative name that climbs out of the linked folder: lnk/.. is deep/a.
+    const QList<std::pair<QByteArray, QByteArray>> names{{"lnk/odbc.ini", "deep/a/real/odbc.ini"},
+                                                         {"lnk/../odbc.ini", "deep/a/odbc.ini"},
+                                                         {"lat\xe9n/odbc\xe9.ini", "lat\xe9n/odbc\xe9.ini"},
+                                                         {"l1/l2/odbc.ini", "l1/l2/odbc.ini"}};
+    for (const auto &[name, userFile] : names) {
+        write(top + userFile, earlier);
+        qputenv("ODBCINI", top + name);
+        registerMyddc(database);
+        // What the driver manager reads through that name, and what was written where it leads.
+        EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "Database"), database) << name.toHex().constData();
+        EXPECT_EQ(myddc(top + userFile), database) << name.toHex().constData();
+    }
+    EXPECT_EQ(namesIn(top), (QList<QByteArray>{level, "deep", "l1", "lat\xe9n", "lnk"}))
+        << "no file written beside a link";
+    EXPECT_EQ(namesIn(top + "lat\xe9n"), QList<QByteArray>{"odbc\xe9.ini"}) << "nor under another name";
+}
+
+TEST(UserFile, WhatOthersDoAroundTheExchangeIsKeptOrRefused)
+{
+    // Whoever may rename files in the user file's folder puts a link to a file of theirs, or a file of theirs, in
+    // the place of the checked copy at the last moment; another program saves the file, or its owner changes it,
+    // just before or after the exchange; on a file system that cannot exchange names, the copy is renamed.
+    TempAppFolder folder;
+    const QString userFile = folder.odbcIniPath();
+    const QByteArray bait = "[bait]\nKey=of the test's own\n";
+    const QByteArray saved = OtherDataSources + "[saved]\nKey=by another program\n";
+    write(folder.file("bait.ini"), bait);
+    const auto staged = [&] {
+        const QStringList names = QDir(folder.path()).entryList({"odbc.ini.hestova-staged-*"}, QDir::Files | QDir::System);
+        EXPECT_EQ(names.size(), 1);
+        return names.isEmpty() ? QString() : folder.file(names[0]);
+    };
+    const auto swapCopy = [&](bool asLink) {
+        return [&, asLink] {
+            const QString copy = staged();
+            ASSERT_TRUE(QFile::remove(copy));
+            ASSERT_TRUE(asLink ? QFile::link(folder.file("bait.ini"), copy) : QFile::copy(folder.file("bait.ini"), copy));
+        };
+    };
+    const auto save = [&] {
+        write(folder.file("save.tmp"), saved);
+        ASSERT_EQ(::rename(QFile::encodeName(folder.file("save.tmp")), QFile::encodeName(userFile)), 0);
+    };
+    const QString holder = QStringLiteral("用户数据源文件 ") + userFile;
+    const QString swapped = userFile + QStringLiteral(" 的新副本在写入时被换掉了，所以没有使用它");
+    const QString changed = holder + QStringLiteral(" 在注册时被另一个程序改动了，本程序没有修改它；下次启动时会再注册");
+    const QString deleted = holder + QStringLiteral(" 在注册时被删除了");
+    const QString renamed = userFile + QStringLiteral(" 已被换成另一个文件：新副本在写入时被换掉了，而这个文件系统不能交换"
+                                                      "两个文件名，所以本程序无法把原来的文件换回去");
+    struct Case {
+        const char *what;
+        Moment moment;
+        std::function<void()> act;
+        int exchangeRefusal;
+        QString description;  // of the refusal, or how it starts; empty: registered
+        std::optional<QByteArray> after;  // the user file then; nullopt: gone
+        QStringList leftBeside;  // what else is then in the folder besides the bait
+    };
+    const QList<Case> cases{
+        {"copy swapped for a link before the checks", Moment::BeforeReplacing, swapCopy(true), 0, swapped,
+         OtherDataSources, {}},
+        {"copy swapped for a file before the checks", Moment::BeforeReplacing, swapCopy(false), 0,
+         swapped + QStringLiteral("；换进来的文件留在 ") + userFile + ".hestova-staged-", OtherDataSources, {"staged"}},
+        {"copy swapped for a link after the checks", Moment::Exchanging, swapCopy(true), 0, swapped,
+         OtherDataSources, {}},
+        {"saved before the checks", Moment::BeforeReplacing, save, 0, changed, saved, {}},
+        {"saved after the checks", Moment::Exchanging, save, 0, changed, saved, {}},
+        {"saved after the exchange", Moment::AfterExchanging, save, 0, changed, saved, {}},
+        {"removed before the checks", Moment::BeforeReplacing, [&] { QFile::remove(userFile); }, 0, deleted,
+         std::nullopt, {}},
+        {"removed after the checks", Moment::Exchanging, [&] { QFile::remove(userFile); }, 0, deleted, std::nullopt,
+         {}},
+        {"renamed into place", Moment::Exchanging, {}, EINVAL, QString(), std::nullopt, {}},
+        {"renamed into place, copy swapped for a link", Moment::Exchanging, swapCopy(true), EINVAL, renamed, bait,
+         {}},
+    };
+    for (const Case &c : cases) {
+        QFile::remove(userFile);
+        write(userFile, OtherDataSources);
+        ::chmod(QFile::encodeName(userFile), 0644);
+        setExchangeRefusal(c.exchangeRefusal);
+        {
+            const Interleaved during(c.moment, c.act);
+            const QString description = refusal(folder.file("myd.mdb"));
+            EXPECT_TRUE(c.description.isEmpty() ? description.isEmpty() : description.startsWith(refused(c.description)))
+                << c.what << ": " << description.toStdString();
+        }
+        setExchangeRefusal(0);
+        if (c.description.isEmpty()) {
+            EXPECT_EQ(myddc(userFile), folder.file("myd.mdb")) << c.what;
+        } else {
+            EXPECT_EQ(QFile::exists(userFile) ? std::optional(read(userFile)) : std::nullopt, c.after) << c.what;
+            EXPECT_EQ(QFileInfo(userFile).isSymLink(), c.after == bait) << c.what;
+        }
+        QStringList beside = filesIn(folder.path());
+        beside.removeAll("bait.ini");
+        beside.removeAll("odbc.ini");
+        EXPECT_EQ(beside.size(), c.leftBeside.size()) << c.what << ": " << beside.join(' ').toStdString();
+        EXPECT_EQ(read(folder.file("bait.ini")), bait) << c.what;
+    }
+    // Its owner makes it private at the last moment: it stays private.
+    QFile::remove(userFile);
+    write(userFile, OtherDataSources);
+    {
+        const Interleaved makePrivate(Moment::BeforeReplacing, [&] { ::chmod(QFile::encodeName(userFile), 0600); });
+        EXPECT_EQ(refusal(folder.file("myd.mdb")), refused(changed));
+    }
+    EXPECT_EQ(QFileInfo(userFile).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    registerMyddc(folder.file("myd.mdb"));
+    EXPECT_EQ(myddc(userFile), folder.file("myd.mdb"));
+    EXPECT_EQ(QFileInfo(userFile).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    EXPECT_EQ(filesIn(folder.path()), (QStringList{"bait.ini", "odbc.ini"})) << "a kept file goes with the next write";
+}
+
+TEST(UserFile, RegistrationThatCannotBeWrittenSaysWhyAndLeavesTheFileAsItWas)
+{
+    // A missing folder; a file that unixODBC cannot read; a line that it would cut when it rewrites the file.
+    TempAppFolder folder;
+    const QString missing = folder.file("no such folder/odbc.ini");
+    const QList<std::tuple<QString, QByteArray, QString>> cases{
+        {missing, {},
+         QStringLiteral("用户数据源文件 %1 所在的文件夹 %2 无法打开：%3")
+             .arg(missing, folder.file("no such folder"), systemErrorText(ENOENT))},
+        {folder.odbcIniPath(), "\xEF\xBB\xBF" + OtherDataSources,
+         QStringLiteral("unixODBC 无法读取用户数据源文件 %1：文件以字节顺序标记（BOM）开头").arg(folder.odbcIniPath())},
+        {folder.odbcIniPath(), "[archive]\nDriver=SQLite3\nPassword=" + QByteArray(2500, 'p') + "\n",
+         QStringLiteral("%1 第 3 行（[archive] 节的 Password）太长").arg(folder.odbcIniPath())}};
+    for (const auto &[userFile, content, cause] : cases) {
+        if (!content.isEmpty())
+            write(userFile, content);
+        qputenv("ODBCINI", QFile::encodeName(userFile));
+        EXPECT_TRUE(refusal(folder.file("myd.mdb")).startsWith(refused(cause))) << cause.toStdString();
+        EXPECT_EQ(read(userFile), content);
+    }
+    EXPECT_EQ(filesIn(folder.path()), QStringList{"odbc.ini"}) << "nothing left beside it";
+}
+
+TEST(UserFile, ReplacedUserFileKeepsOwnerGroupModeAndAclOrStaysUntouched)
+{
+    TempAppFolder folder;
+    const QString database = folder.file("myd.mdb");
+    const QString elsewhere = folder.file("elsewhere/myd.mdb");
+
+    // Its ACL and attributes are kept, and no default ACL of its folder is added: nobody gains rights (the group
+    // bits of the mode are the ACL's mask).
+    QDir(folder.path()).mkpath("acl");
+    const QString aclFile = folder.file("acl/odbc.ini");
+    const QByteArray aclName = QFile::encodeName(aclFile);
+    write(aclFile, OtherDataSources);
+    ASSERT_EQ(::chmod(aclName.constData(), 0640), 0);
+    if (!aclTool("setfacl", {"-m", "u:1:rw", aclFile}) ||
+        ::setxattr(aclName.constData(), "user.origin", "kept", 4, 0) != 0)
+        GTEST_SKIP() << "the file system keeps no ACLs or user attributes";
+    ASSERT_TRUE(aclTool("setfacl", {"-d", "-m", "u:65534:rwx", folder.file("acl")}));
+    qputenv("ODBCINI", aclName);
+    for (const QString &target : {database, elsewhere}) {
+        const std::optional<QString> acl = aclTool("getfacl", {"-cn", aclFile});
+        registerMyddc(target);
+        EXPECT_EQ(myddc(aclFile), target);
+        EXPECT_EQ(aclTool("getfacl", {"-cn", aclFile}), acl);
+        char origin[8] = {};
+        EXPECT_EQ(QByteArray(origin, ::getxattr(aclName.constData(), "user.origin", origin, sizeof origin)), "kept");
+        // Then without an ACL of its own.
+        ASSERT_TRUE(aclTool("setfacl", {"-b", aclFile}));
+    }
+    // The owner takes the ACL away while it is read (its mask, rw, was the mode's group bits): the group keeps
+    // only what it has without it.
+    ASSERT_TRUE(aclTool("setfacl", {"-m", "u:1:rw", aclFile}));
+    {
+        bool taken = false;
+        const Interleaved takeAway(Moment::BetweenAttributeReads, [&] {
+            if (!std::exchange(taken, true))
+                ASSERT_TRUE(aclTool("setfacl", {"-b", aclFile}));
+        });
+        registerMyddc(database);
+    }
+    EXPECT_EQ(myddc(aclFile), database);
+    EXPECT_EQ(QFileInfo(aclFile).permissions() & (QFile::ReadGroup | QFile::WriteGroup), QFile::ReadGroup);
+    EXPECT_EQ(::getxattr(aclName.constData(), "system.posix_acl_access", nullptr, 0), -1);
+
+    // Attributes added while they are read: to a file that had none, once, and at every read.
+    QDir(folder.path()).mkpath("plain");
+    const QByteArray plainFile = QFile::encodeName(folder.file("plain/odbc.ini"));
+    write(plainFile, OtherDataSources);
+    qputenv("ODBCINI", plainFile);
+    int added = 0;
+    const auto addAttribute = [&] {
+        const QByteArray name = "user.added" + QByteArray::number(++added);
+        ASSERT_EQ(::setxattr(plainFile.constData(), name.constData(), "v", 1, 0), 0);
+    };
+    {
+        const Interleaved addOnce(Moment::BetweenAttributeReads, [&] {
+            if (added == 0)
+                addAttribute();
+        });
+        registerMyddc(database);
+        ASSERT_EQ(::setxattr(plainFile.constData(), "user.origin", "kept", 4, 0), 0);
+        registerMyddc(elsewhere);
+        EXPECT_EQ(myddc(plainFile), elsewhere);
+        EXPECT_EQ(::getxattr(plainFile.constData(), "user.added1", nullptr, 0), 1);
+    }
+    const QByteArray plainBefore = read(plainFile);
+    {
+        const Interleaved addAlways(Moment::BetweenAttributeReads, addAttribute);
+        EXPECT_TRUE(refusal(database).endsWith(QStringLiteral("它在读取时一再变大")));
+    }
+    EXPECT_EQ(read(plainFile), plainBefore);
+    qputenv("ODBCINI", QFile::encodeName(folder.odbcIniPath()));
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to hand the file to another user";
+    write(folder.odbcIniPath(), OtherDataSources);
+    openToOthers(folder.path());
+    const QByteArray userFile = QFile::encodeName(folder.odbcIniPath());
+
+    // Root registering a user's file leaves it the user's.
+    ASSERT_EQ(::chown(userFile.constData(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(userFile.constData(), 0640), 0);
+    registerMyddc(database);
+    struct stat status = {};
+    ASSERT_EQ(::stat(userFile.constData(), &status), 0);
+    EXPECT_EQ(status.st_uid, 65534u);
+    EXPECT_EQ(status.st_gid, 65534u);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(myddc(folder.odbcIniPath()), database);
+
+    // A user may write root's file but not give a copy of it root's owner: the file stays as it is.
+    ASSERT_EQ(::chown(userFile.constData(), 0, 0), 0);
+    ASSERT_EQ(::chmod(userFile.constData(), 0666), 0);
+    const QByteArray before = read(userFile);
+    {
+        const AsNobody nobody;
+        EXPECT_TRUE(refusal(elsewhere).contains(QStringLiteral("无法保持它的所有者和组")));
+    }
+    EXPECT_EQ(read(userFile), before);
+    ASSERT_EQ(::stat(userFile.constData(), &status), 0);
+    EXPECT_EQ(status.st_uid, 0u);
+    EXPECT_EQ(filesIn(folder.path()), (QStringList{"acl", "odbc.ini", "plain"})) << "no copy left staged";
+}
+
+TEST(UserFile, WhatStoppedCopiesLeftIsClearedByTheNextWrite)
+{
+    TempAppFolder folder;
+    write(folder.odbcIniPath(), OtherDataSources);
+    // An empty lock older than a registration takes, but younger than QLockFile's own limit less the wait.
+    const QString lock = folder.odbcIniPath() + ".lock";
+    write(lock, QByteArray());
+    QFile lockFile(lock);
+    ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-8), QFileDevice::FileModificationTime));
+    lockFile.close();
+    // Copies that killed starts left, and files of the user's own with similar names.
+    const QStringList leftovers{"odbc.ini.hestova-staged-a1B2c3", "odbc.ini.hestova-staged-ZZZZZZ"};
+    const QStringList usersOwn{"odbc.ini.backup", "odbc.ini.hestova-staged-notes.txt", "odbc.ini.lock.txt"};
+    for (const QString &name : leftovers + usersOwn)
+        write(folder.file(name), OtherDataSources);
+
+    registerMyddc(folder.file("myd.mdb"));
+    EXPECT_EQ(myddc(folder.odbcIniPath()), folder.file("myd.mdb"));
+    QStringList expected = usersOwn + QStringList{"odbc.ini"};
+    expected.sort();
+    EXPECT_EQ(filesIn(folder.path()), expected);
+}
+
+TEST(UserFile, RewriteCutShortLeavesTheUserFileAsItWas)
+{
+    // [myddc] first and others after it, just under a file-size limit that the rewrite passes.
+    TempAppFolder folder;
+    constexpr rlim_t Limit = 8192;
+    QByteArray content = "[myddc]\nDriver=SQLite3\nDatabase=/old/myd.mdb\nNoCreat=1\n";
+    for (int i = 0; content.size() < Limit - 80; ++i)
+        content += "\n[pad" + QByteArray::number(i) + "]\nDriver=SQLite3\nDatabase=/srv/pad" + QByteArray::number(i) +
+                   "/data.db\n";
+    ASSERT_LE(content.size(), Limit);
+    write(folder.odbcIniPath(), content);
+    const QString database = folder.file(QString(200, QLatin1Char('f')) + "/myd.mdb");
+
+    // As the program does, the writes past the limit fail instead of ending the process.
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old = {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const rlimit limited{Limit, old.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const QString description = refusal(database);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_TRUE(description.contains(QStringLiteral("的新副本没有完整写入（%1）").arg(systemErrorText(EFBIG))))
+        << description.toStdString();
+    EXPECT_EQ(read(folder.odbcIniPath()), content);
+    EXPECT_EQ(filesIn(folder.path()), QStringList{"odbc.ini"}) << "nothing left beside it";
+}
