@@ -29,20 +29,35 @@ QString path()
 
 void checkCarried()
 {
-    if (!overridden().isEmpty())
+    if (!overridden().isEmpty()) {
+        checkCarried(QFile::encodeName(overridden()));
         return;
+    }
     char executable[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", executable, sizeof executable);
     if (length <= 0 || length == ssize_t(sizeof executable))
         return;  // unknown here as to Qt, which finds the folder the same way
     QByteArray folder(executable, length);
     folder.truncate(qMax<qsizetype>(folder.lastIndexOf('/'), 1));
-    if (QFile::encodeName(QFile::decodeName(folder)) != folder)
+    checkCarried(folder);
+}
+
+void checkCarried(const QByteArray &folder)
+{
+    const auto refuse = [&](const QString &shown, const QString &why, const QString &how) {
         throw AppError(ErrorNumber::PathNotFound,
-                       QStringLiteral("本程序所在的文件夹 %1 的路径含有不是 UTF-8 编码的字节，本程序无法按原样使用它来找到"
-                                      "自己的文件，所以没有注册数据源，也没有打开窗口。请把这个文件夹移到或改名为只含 UTF-8 "
-                                      "字符的路径，再启动本程序")
-                           .arg(QFile::decodeName(folder)));
+                       QStringLiteral("本程序所在的文件夹 %1 的路径%2，所以没有注册数据源，也没有打开窗口。请把这个文件夹移到或"
+                                      "改名为%3的路径，再启动本程序")
+                           .arg(shown, why, how));
+    };
+    QString shown = QFile::decodeName(folder);
+    if (QFile::encodeName(shown) != folder)
+        refuse(shown, QStringLiteral("含有不是 UTF-8 编码的字节，本程序无法按原样使用它来找到自己的文件"),
+               QStringLiteral("只含 UTF-8 字符"));
+    if (folder.contains('\n') || folder.contains('\r'))
+        refuse(shown.replace(QLatin1Char('\n'), QLatin1String("\\n")).replace(QLatin1Char('\r'), QLatin1String("\\r")),
+               QStringLiteral("含有换行符或回车符，数据源的数据库路径无法写成一行"),
+               QStringLiteral("不含换行符和回车符"));
 }
 
 void setPath(const QString &folder)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace hestova {
@@ -9,9 +10,11 @@ namespace AppFolder {
 
 QString path();
 
-// Throws AppError(ErrorNumber::PathNotFound, ...) when the executable's folder has a path that `path()` cannot
-// carry exactly (a name that is no UTF-8): every file found from it would then be missed or another one.
+// Throws AppError(ErrorNumber::PathNotFound, ...) when the application folder has a path that `path()` cannot
+// carry exactly (a name that is no UTF-8: every file found from it would then be missed or another one), or one that
+// the data source cannot name (a line break).
 void checkCarried();
+void checkCarried(const QByteArray &folder);  // the bytes of a folder's path
 void setPath(const QString &folder);  // tests and tools; empty restores the executable's folder
 
 // "\skin\close.bmp" (as the program writes its paths) -> "<appdir>/skin/close.bmp".

@@ -2,10 +2,13 @@
 #include "Mmain.h"
 
 #include "TempAppFolder.h"
+#include "core/AppError.h"
+#include "core/AppFolder.h"
 #include "forms/Forms.h"
 #include "forms/MessageBox.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -51,6 +54,28 @@ TEST_F(StartModule, MainRegistersTheDataSourceThenShowsTheMainWindow)
     EXPECT_EQ(mainform->ScaleWidth(), 9045);
     EXPECT_EQ(Forms::loadedCount(), 1);
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.last().text.toStdString();
+}
+
+TEST_F(StartModule, StartedFromAFolderWhosePathItCannotUseItSaysSoAndStartsNothing)
+{
+    // Bytes that are no UTF-8 cannot be carried to the files; a line break cannot be written into the data source.
+    try {
+        hestova::AppFolder::checkCarried(QByteArray("/srv/lat\xe9n"));
+        ADD_FAILURE() << "a folder named in Latin-1 was taken";
+    } catch (const hestova::AppError &error) {
+        EXPECT_EQ(error.number(), 76);
+        EXPECT_TRUE(error.description().contains(QStringLiteral("的路径含有不是 UTF-8 编码的字节")));
+    }
+    const QString broken = folder.file(QStringLiteral("hospital\nsurveys"));
+    ASSERT_TRUE(QDir().mkpath(broken));
+    hestova::AppFolder::setPath(broken);
+    Mmain::Main();
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("76：  本程序所在的文件夹 %1/hospital\\nsurveys 的路径含有换行符")
+                                                 .arg(folder.path())))
+        << boxes.last().text.toStdString();
+    EXPECT_EQ(Forms::loadedCount(), 0);
+    EXPECT_FALSE(QFile::exists(folder.odbcIniPath())) << "nothing registered";
 }
 
 TEST_F(StartModule, UnloadingTheMainWindowEndsTheProgram)
