@@ -18,8 +18,8 @@ namespace OdbcInstaller {
 // already holds them; otherwise writes them, under a lock file beside the file the user file's name leads to, key by
 // key into a private copy of it (other keys and data sources stay). The copy takes the file's place at once, with
 // its owner, group and mode, once it is checked whole and on disk. Throws AppError(ErrorNumber::DataSource, ...)
-// when that fails, among others for a file that is not a regular one, cannot be written whole or whose owner and
-// group this process may not keep.
+// when that fails, among others for a file that is not a regular one, cannot be written whole, whose owner and
+// group this process may not keep, or that another program or its owner changed meanwhile (the change is kept).
 void registerUserDataSource(const QString &name, const QString &driver, const DataSourceAttributes &attributes);
 
 // Registers `name` again as this process last registered it into the current user file, writing the entries even
