@@ -1,23 +1,31 @@
 #!/usr/bin/env python3
-"""Checks that no object of the build read a header of a layer above its source file's own.
+"""Checks that no object of the build read a header of a layer above its source file's own, or of one beside it.
 
 Usage: check_layers.py BUILD_DIR
        (a build made with CMake's Makefile generator and a compiler that writes dependency files, as ./dev.sh does)
 
-Layers, bottom up: platform/core, platform/odbcini (the user's ODBC file, which data access uses), the rest of
-platform, controls, app, reports, main (the program's main). A file belongs to the deepest layer whose folder holds
-it, and may include files of its own layer and of the layers below. What an object read is what the compiler wrote into its dependency file (the
-`*.o.d` beside the object, as CMake lists them for each target in its DependInfo.cmake), so includes through
-macros, comments and line continuations count as the compiler saw them. A generated file in the build tree (moc,
-autogen) belongs to the layer of the folder it is generated for. Files outside the layers (system and Qt headers,
-tests, tools) are not checked. Prints every header that runs up and exits 1 when there is one, 2 when the build
-lacks a dependency file.
+Layers, bottom up, as the chains of ORDER list them: platform's folders (core < odbcini < db; core, screen < forms <
+grid, spreadsheet; core < imagelist; shell), then controls < app < reports < main above all of platform. A file
+belongs to the deepest listed folder that holds it, and may include files of its own folder and of the folders below
+it; folders side by side, of which neither lies below the other (grid and spreadsheet, db and forms, ...), may not
+include each other. What an object read is what the compiler wrote into its dependency file (the `*.o.d` beside the
+object, as CMake lists them for each target in its DependInfo.cmake), so includes through macros, comments and line
+continuations count as the compiler saw them. A generated file in the build tree (moc, autogen) belongs to the layer
+of the folder it is generated for. Files outside the layers (system and Qt headers, tests, tools) are not checked.
+Prints every header that runs up or across and exits 1 when there is one, 2 when the build lacks a dependency file.
 """
 import re
 import sys
 from pathlib import Path
 
-LAYERS = ["platform/core", "platform/odbcini", "platform", "controls", "app", "reports", "main"]
+# Bottom up: each folder of a step lies below every folder of the next step of its chain.
+ORDER = [
+    "platform/core < platform/odbcini < platform/db",
+    "platform/core, platform/screen < platform/forms < platform/grid, platform/spreadsheet",
+    "platform/core < platform/imagelist",
+    "platform/db, platform/grid, platform/spreadsheet, platform/imagelist, platform/shell < controls",
+    "controls < app < reports < main",
+]
 QUOTED = re.compile(r'"([^"]*)"')
 MAKE_WORD = re.compile(r"(?:\\.|[^\s\\])+")
 
@@ -26,8 +34,27 @@ class BuildError(Exception):
     pass
 
 
+def layers():
+    """Each folder of ORDER with every folder below it: those whose files it may include besides its own."""
+    right_below = {}
+    for chain in ORDER:
+        lower = []
+        for step in chain.split(" < "):
+            for folder in step.split(", "):
+                right_below.setdefault(folder, set()).update(lower)
+            lower = step.split(", ")
+
+    def below(folder):
+        return set().union(*({under} | below(under) for under in right_below[folder]))
+
+    return {folder: below(folder) for folder in right_below}
+
+
+LAYERS = layers()
+
+
 def layer(path, root, build):
-    """The layer's index of a source or generated file, or None for a file outside the layers."""
+    """The layer's folder of a source or generated file, or None for a file outside the layers."""
     for base in (build, root):
         try:
             parts = path.relative_to(base).parts
@@ -36,7 +63,7 @@ def layer(path, root, build):
         for depth in (2, 1):
             folder = "/".join(parts[:depth])
             if len(parts) > depth and folder in LAYERS:
-                return LAYERS.index(folder)
+                return folder
         return None
     return None
 
@@ -80,8 +107,8 @@ def prerequisites(dependency_file, compile_dir):
 
 
 def faults(root, build):
-    """Every (source, header) of an object whose header lies in a layer above its source's, and the count of
-    objects checked."""
+    """Every (source, header) of an object whose header lies in a layer above or beside its source's, and the count
+    of objects checked."""
     found, checked = set(), 0
     for source, dependency_file, compile_dir in objects(build):
         own = layer(source, root, build)
@@ -89,8 +116,8 @@ def faults(root, build):
             continue
         checked += 1
         for header in prerequisites(dependency_file, compile_dir):
-            above = layer(header, root, build)
-            if above is not None and above > own:
+            other = layer(header, root, build)
+            if other not in (None, own) and other not in LAYERS[own]:
                 found.add((shown(source, root), shown(header, root)))
     return found, checked
 
@@ -118,7 +145,7 @@ def main():
         return 2
     for source, header in sorted(found):
         print(f"{source} includes {header}")
-    print(f"{checked} objects checked, {len(found)} includes run up ({' < '.join(LAYERS)})")
+    print(f"{checked} objects checked, {len(found)} includes run up or across ({'; '.join(ORDER)})")
     return 1 if found else 0
 
 
