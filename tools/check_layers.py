@@ -64,6 +64,8 @@ def layer(path, root, build):
             folder = "/".join(parts[:depth])
             if len(parts) > depth and folder in LAYERS:
                 return folder
+        if parts[0] == "platform":
+            raise BuildError(f"{path} lies in no folder of ORDER: add its folder there")
         return None
     return None
 
