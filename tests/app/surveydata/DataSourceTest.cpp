@@ -475,7 +475,8 @@ TEST(DataSource, ConnectionRegistersAgainWhenTheEntriesVanished)
 TEST(DataSource, ConnectionReachesNoDatabaseButTheRegisteredOne)
 {
     // The registration is refused (a line unixODBC would cut) while "myddc" names another folder's database, or
-    // this folder's through a linked folder.
+    // this folder's through a linked folder; or the installer still answers what it read before the file changed,
+    // while the driver reads it anew.
     TempAppFolder folder;
     QDir(folder.path()).mkpath("other");
     ASSERT_TRUE(QFile::link(folder.path(), folder.file("linked")));
@@ -483,10 +484,13 @@ TEST(DataSource, ConnectionReachesNoDatabaseButTheRegisteredOne)
     const QString other = folder.file("other/myd.mdb");
     TestDatabase::createFile(database);
     TestDatabase::createFile(other);
-    for (const QString &named : {other, folder.file("linked/myd.mdb")}) {
+    const QString linked = folder.file("linked/myd.mdb");
+    for (const auto &[named, readBefore] : {std::pair{other, false}, {other, true}, {linked, false}}) {
         // An earlier start registered: after a write the installer reads the file anew, not what it read before.
         writeFile(folder.odbcIniPath(), {});
         registerSurveyDataSource(database);
+        if (readBefore)
+            OdbcInstaller::dataSourceAttribute("myddc", "Database");
         writeFile(folder.odbcIniPath(), "[archive]\nDriver=SQLite3\nPassword=" + QByteArray(2500, 'p') +
                                             "\n[myddc]\nDriver=SQLite3\nDatabase=" + named.toLocal8Bit() + "\n");
         const QString before = readFile(folder.odbcIniPath());
