@@ -12,8 +12,8 @@ void RegisterDsn()
     try {
         hestova::db::registerSurveyDataSource(hestova::AppFolder::file(QStringLiteral("\\myd.mdb")));
     } catch (const hestova::AppError &error) {
-        // Reported and not raised: the program starts anyway, and a connection that does not find the data source
-        // registers it again.
+        // Reported and not raised: the program starts anyway; a connection whose data source does not lead to this
+        // database registers it again, and is refused when it still does not.
         hestova::forms::ReportError(error);
     }
 }

@@ -1,6 +1,7 @@
 #include "db/Connection.h"
 
 #include "db/OdbcDiagnostics.h"
+#include "db/RegisteredDatabase.h"
 #include "odbcini/OdbcInstaller.h"
 #include "db/Statement.h"
 
@@ -50,29 +51,46 @@ QString odbcConnectionString(const QList<ConnectionEntry> &entries)
     return parts.join(QLatin1Char(';'));
 }
 
+// The database file the driver is to open: the string's own, else its data source's as the installer reads it.
+QString databaseFile(const QList<ConnectionEntry> &entries)
+{
+    const QString database = entryValue(entries, QStringLiteral("Database"));
+    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
+    if (database.isEmpty() && !dsn.isEmpty())
+        return odbcini::OdbcInstaller::dataSourceAttribute(dsn, QStringLiteral("Database"));
+    return database;
+}
+
+// A data source that leads to another database than the one this process registered it over (its registration
+// failed, or another program changed it) is registered again before any connection is opened there.
+void leadToRegisteredDatabase(const QList<ConnectionEntry> &entries, const RegisteredDatabase &registered)
+{
+    if (registered.accepts(databaseFile(entries)))
+        return;
+    QString reason;
+    try {
+        odbcini::OdbcInstaller::registerAgain(entryValue(entries, QStringLiteral("DSN")));
+    } catch (const AppError &error) {
+        // Told in the refusal below, unless the data source leads to the database all the same.
+        reason = error.description();
+    }
+    const QString database = databaseFile(entries);
+    if (!registered.accepts(database))
+        throw registered.refusal(database, reason);
+}
+
 // The driver would create a missing database file (some ignore NoCreat), so the file is checked first.
 void checkDatabaseFile(const QList<ConnectionEntry> &entries)
 {
-    QString database = entryValue(entries, QStringLiteral("Database"));
-    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
-    if (database.isEmpty() && !dsn.isEmpty())
-        database = odbcini::OdbcInstaller::dataSourceAttribute(dsn, QStringLiteral("Database"));
+    const QString database = databaseFile(entries);
     if (database.isEmpty())
         return;  // not a file data source, or not registered: the driver manager reports it
+    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
     const QFileInfo file(database);
     if (!file.exists())
         throw AppError(ErrorNumber::Connection, QStringLiteral("数据库文件未找到：%1（数据源 %2）").arg(database, dsn));
     if (!file.isFile() || !file.isReadable())
         throw AppError(ErrorNumber::Connection, QStringLiteral("数据库文件无法读取：%1（数据源 %2）").arg(database, dsn));
-}
-
-// The program never works on a database other than the one its data source names.
-AppError noDatabaseError(const QString &dsn, const QString &reason)
-{
-    QString description = QStringLiteral("数据源 %1 没有指向数据库文件，没有连接").arg(dsn);
-    if (!reason.isEmpty())
-        description += QStringLiteral("：") + reason;
-    return AppError(ErrorNumber::Connection, description);
 }
 
 }  // namespace
@@ -95,15 +113,18 @@ void Connection::Open(const QString &connectionString)
         const QString source = dsn.isEmpty() ? QString() : QStringLiteral("数据源 %1 ").arg(dsn);
         throw AppError(ErrorNumber::Connection, source + QStringLiteral("没有连接：") + error.description());
     }
+    const RegisteredDatabase registered(dsn);
+    leadToRegisteredDatabase(entries, registered);
     checkDatabaseFile(entries);
     std::optional<AppError> notFound = connectDriver(odbcString);
-    if (!notFound && namesDatabase())
+    std::optional<QString> refused = notFound ? std::nullopt : refusedDatabase(registered);
+    if (!notFound && !refused)
         return;
     // The driver manager did not find the data source, or the driver read it as naming no database file and
-    // opened an empty one (as when the driver manager ignores the user file). The user file may have been
-    // rewritten by another copy of the program when they read it, or this copy's registration failed: the data
-    // source is registered again once. The driver manager keeps what it read for some seconds, so the second try
-    // names the registered driver itself.
+    // opened an empty one (as when the driver manager ignores the user file), or another one than registered. The
+    // user file may have been rewritten by another copy of the program when they read it, or this copy's
+    // registration failed: the data source is registered again once. The driver manager keeps what it read for
+    // some seconds, so the second try names the registered driver itself.
     Close();
     std::optional<QString> driver;
     try {
@@ -111,28 +132,36 @@ void Connection::Open(const QString &connectionString)
     } catch (const AppError &error) {
         if (notFound)
             throw;
-        throw noDatabaseError(dsn, error.description());
+        throw registered.refusal(*refused, error.description());
     }
     if (!driver)
-        throw notFound ? *notFound : noDatabaseError(dsn, QString());
+        throw notFound ? *notFound : registered.refusal(*refused, QString());
     checkDatabaseFile(entries);
     notFound = connectDriver(QStringLiteral("DRIVER={%1};").arg(*driver) + odbcString);
     if (notFound)
         throw *notFound;
-    if (!namesDatabase()) {
+    refused = refusedDatabase(registered);
+    if (refused) {
         Close();
-        throw noDatabaseError(dsn, odbcini::OdbcInstaller::unwritableUserFileText(
-                                        QFile::decodeName(odbcini::OdbcInstaller::userDataSourceFile())));
+        throw registered.refusal(*refused, refused->isEmpty()
+                                               ? odbcini::OdbcInstaller::unwritableUserFileText(QFile::decodeName(
+                                                     odbcini::OdbcInstaller::userDataSourceFile()))
+                                               : QString());
     }
 }
 
-bool Connection::namesDatabase() const
+std::optional<QString> Connection::refusedDatabase(const RegisteredDatabase &registered) const
 {
-    SQLCHAR name[1024] = {};
+    SQLCHAR name[4096] = {};
     SQLSMALLINT length = 0;
+    // The SQLite3 driver names the file as the data source or the string gave it.
     const SQLRETURN rc = SQLGetInfo(m_connection, SQL_DATABASE_NAME, name, sizeof name, &length);
-    // A driver that cannot tell is taken at its word.
-    return !succeeded(rc) || length > 0;
+    if (!succeeded(rc))
+        return std::nullopt;  // a driver that cannot tell is taken at its word
+    const QString database = QString::fromLocal8Bit(reinterpret_cast<const char *>(name));
+    if (!database.isEmpty() && registered.accepts(database))
+        return std::nullopt;
+    return database;
 }
 
 std::optional<AppError> Connection::connectDriver(const QString &odbcString)

@@ -9,6 +9,8 @@
 
 namespace hestova::db {
 
+class RegisteredDatabase;
+
 // One connection to a data source. Open takes a connection string such as
 // "PROVIDER=MSDASQL;dsn=<name>;uid=;pwd=<password>"; the PROVIDER entry is dropped and the rest goes to the ODBC
 // driver manager. Every failure throws hestova::AppError with the driver's number and message.
@@ -20,9 +22,10 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     // Fails with ErrorNumber::Connection, and creates nothing, when the data source's database file is missing
-    // or unreadable, or when the driver opens no named database. When the driver manager does not find the data
-    // source, or the driver reads it as naming no database, one that this process registered is registered again
-    // and the connection tried once more.
+    // or unreadable, or when the driver opens no named database. A data source that this process registered is
+    // only used when it leads to the database file registered (the same file, through any name); one that leads
+    // elsewhere, or that the driver manager does not find, is registered again, and the connection refused when
+    // that does not help.
     void Open(const QString &connectionString);
     void Close();
     bool isOpen() const { return m_connection != nullptr; }
@@ -42,8 +45,9 @@ public:
 private:
     // Connects with the driver-manager string; returns the error when the data source is not found, throws others.
     std::optional<AppError> connectDriver(const QString &odbcString);
-    // Whether the open connection's driver works on a named database (not an empty stand-in).
-    bool namesDatabase() const;
+    // The database the open connection's driver works on when it is not the one to work on: none (empty), or not
+    // the registered one; nullopt when it is.
+    std::optional<QString> refusedDatabase(const RegisteredDatabase &registered) const;
     void endTransaction(short completionType);
 
     void *m_environment = nullptr;

@@ -311,6 +311,18 @@ std::optional<QString> registerAgain(const QString &name)
     return registration.driver;
 }
 
+std::optional<QString> registeredAttribute(const QString &name, const QString &key)
+{
+    const auto found = registrations().constFind(registrationKey(name));
+    if (found == registrations().constEnd())
+        return std::nullopt;
+    for (const auto &[attribute, value] : found->attributes) {
+        if (attribute.compare(key, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return std::nullopt;
+}
+
 void checkUserFile()
 {
     const UserFile user = openUserFile();

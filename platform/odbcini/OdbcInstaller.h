@@ -26,6 +26,10 @@ void registerUserDataSource(const QString &name, const QString &driver, const Da
 // when the file holds them, and returns its driver; nullopt when this process never registered it.
 std::optional<QString> registerAgain(const QString &name);
 
+// The value of the attribute `key` that this process last registered (or tried to register) for `name` into the
+// current user file; nullopt when it registered no such attribute.
+std::optional<QString> registeredAttribute(const QString &name, const QString &key);
+
 // Throws AppError(ErrorNumber::DataSource, ...) unless the user file, through its links, is missing or a regular
 // file: the driver manager would wait for ever on a named pipe.
 void checkUserFile();

@@ -61,6 +61,16 @@ std::unique_ptr<QProcess> startCopy(const QStringList &arguments, const QString 
 
 constexpr char Nobody[] = "65534";
 
+// The surveys stored in a database file, read without the data source.
+qsizetype surveysIn(const QString &database)
+{
+    Connection connection;
+    connection.Open("DRIVER={SQLite3};Database=" + database);
+    Recordset rows;
+    rows.Open("select * from mydjb", connection);
+    return rows.RecordCount();
+}
+
 void expectRegisteredAndConnected(QProcess &copy, int round)
 {
     ASSERT_TRUE(copy.waitForFinished(120000)) << "round " << round;
@@ -171,6 +181,48 @@ TEST(DataSource, ConnectionRegistersAgainWhenTheEntriesVanished)
     Sections found = sections(folder.odbcIniPath());
     EXPECT_EQ(found.take("myddc").value("database"), database);
     EXPECT_EQ(found, sections(othersOnly));
+}
+
+TEST(DataSource, ConnectionReachesNoDatabaseButTheRegisteredOne)
+{
+    // The registration is refused (a line unixODBC would cut) while "myddc" names another folder's database, or
+    // this folder's through a linked folder; or the installer still answers what it read before the file changed,
+    // while the driver reads it anew.
+    TempAppFolder folder;
+    QDir(folder.path()).mkpath("other");
+    ASSERT_TRUE(QFile::link(folder.path(), folder.file("linked")));
+    const QString database = folder.file("myd.mdb");
+    const QString other = folder.file("other/myd.mdb");
+    TestDatabase::createFile(database);
+    TestDatabase::createFile(other);
+    const QString linked = folder.file("linked/myd.mdb");
+    for (const auto &[named, readBefore] : {std::pair{other, false}, {other, true}, {linked, false}}) {
+        // An earlier start registered: after a write the installer reads the file anew, not what it read before.
+        write(folder.odbcIniPath(), {});
+        registerSurveyDataSource(database);
+        if (readBefore)
+            OdbcInstaller::dataSourceAttribute("myddc", "Database");
+        write(folder.odbcIniPath(), "[archive]\nDriver=SQLite3\nPassword=" + QByteArray(2500, 'p') +
+                                    "\n[myddc]\nDriver=SQLite3\nDatabase=" + named.toLocal8Bit() + "\n");
+        const QByteArray before = read(folder.odbcIniPath());
+        EXPECT_THROW(registerSurveyDataSource(database), AppError);
+        try {
+            Connection connection;
+            connection.Open(SurveyConnectionString);
+            connection.Execute("insert into mydjb values(1, '2024-1-1', 'here')");
+            EXPECT_NE(named, other) << "connected to the other folder's database";
+        } catch (const AppError &error) {
+            EXPECT_EQ(named, other) << error.description().toStdString();
+            EXPECT_EQ(error.number(), ErrorNumber::Connection);
+            EXPECT_TRUE(error.description().startsWith(
+                QStringLiteral("数据源 myddc 指向另一个数据库文件 %1，不是 %2，没有连接：数据源 myddc 未能注册：%3 第 3 行")
+                    .arg(other, database, folder.odbcIniPath())))
+                << error.description().toStdString();
+        }
+        EXPECT_EQ(read(folder.odbcIniPath()), before);
+    }
+    EXPECT_EQ(surveysIn(database), 1);
+    EXPECT_EQ(surveysIn(other), 0);
 }
 
 TEST(DataSource, UserFileTheDriverManagerIgnoresGivesNoConnection)
