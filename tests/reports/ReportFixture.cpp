@@ -5,6 +5,7 @@
 #include "TestDatabase.h"
 #include "db/Connection.h"
 #include "surveydata/SurveyDataSource.h"
+#include "spreadsheet/Spreadsheet.h"
 #include "forms/Forms.h"
 #include "functional/Reportzn.h"
 #include "medtech/Reportyj.h"
@@ -13,6 +14,12 @@
 #include <QCoreApplication>
 
 using hestova::forms::Forms;
+
+void expectCells(const hestova::spreadsheet::Spreadsheet &sheet, std::initializer_list<ExpectedCell> cells)
+{
+    for (const ExpectedCell &cell : cells)
+        EXPECT_EQ(sheet.CellText(cell.row, cell.col).toStdString(), cell.text) << "cell " << cell.row << "," << cell.col;
+}
 
 void ReportFixture::SetUp()
 {

@@ -6,16 +6,29 @@
 #include "forms/PopupMenu.h"
 
 #include <QDateTime>
+#include <initializer_list>
 #include <gtest/gtest.h>
 #include <memory>
 
 class Reportbr;
 class Reportyj;
 class Reportzn;
+namespace hestova::spreadsheet {
+class Spreadsheet;
+}
 
 // The survey the report windows open over: survey 3 of 14 March 2026.
 constexpr int ReportedSurvey = 3;
 inline QDateTime reportedSurveyDate() { return QDateTime(QDate(2026, 3, 14), QTime(0, 0)); }
+
+// A cell of a sheet and the text it is to hold.
+struct ExpectedCell {
+    int row;
+    int col;
+    const char *text;
+};
+// Checks each cell's text, naming the cells that differ.
+void expectCells(const hestova::spreadsheet::Spreadsheet &sheet, std::initializer_list<ExpectedCell> cells);
 
 // A temporary application folder with a fresh database holding survey 3 and its rows in every work table, the
 // control libraries and the skin; the report picker's choice of survey 3; prints going to a PDF file; message

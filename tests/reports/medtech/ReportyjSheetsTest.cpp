@@ -141,13 +141,8 @@ TEST_F(ReportyjSheetsTest, RadiologySheetCountsItsLastQuestionDirectly)
     answer("fs3", {{2, 4}});          // no satisfied answer: 0
     answer("fs6", {{1, 1}, {2, 1}, {3, 2}, {5, 4}});
     window->BuildDepartmentSheet(2);
-    EXPECT_EQ(cell(8, 3), QStringLiteral("6"));
-    EXPECT_EQ(cell(8, 4), QStringLiteral("75."));
-    EXPECT_EQ(cell(11, 3), QStringLiteral("4"));
-    EXPECT_EQ(cell(10, 4), QStringLiteral("."));
-    EXPECT_EQ(cell(18, 3), QStringLiteral("1"));
-    EXPECT_EQ(cell(22, 3), QStringLiteral("4"));
-    EXPECT_EQ(cell(18, 4), QStringLiteral("50."));
+    expectCells(window->sheetWidget(), {{8, 3, "6"}, {8, 4, "75."}, {11, 3, "4"}, {10, 4, "."}, {18, 3, "1"},
+                                        {22, 3, "4"}, {18, 4, "50."}});
     EXPECT_EQ(cell(23, 4), QStringLiteral("20.83"));  // (75 + 0 + 50) / 6
 }
 
@@ -169,11 +164,7 @@ TEST_F(ReportyjSheetsTest, NoCountOfOneSheetEntersTheNext)
     answer("ss4", {{1, 3}, {2, 1}, {4, 1}});  // operating theatre question 4: 4 × 100 / 5
     answer("ct1", {{1, 2}, {3, 2}});          // no 较满意: 2 × 100 / 4
     window->BuildDepartmentSheet(11);
-    EXPECT_EQ(cell(15, 3), QStringLiteral("3"));
-    EXPECT_EQ(cell(16, 3), QStringLiteral("1"));
-    EXPECT_EQ(cell(18, 3), QStringLiteral("1"));
-    EXPECT_EQ(cell(15, 4), QStringLiteral("80."));
-    EXPECT_EQ(cell(20, 4), QStringLiteral("20."));
+    expectCells(window->sheetWidget(), {{15, 3, "3"}, {16, 3, "1"}, {18, 3, "1"}, {15, 4, "80."}, {20, 4, "20."}});
 
     window->BuildDepartmentSheet(5);
     EXPECT_EQ(cell(3, 4), QStringLiteral("50."));
@@ -193,9 +184,7 @@ TEST_F(ReportyjSheetsTest, SheetMenuListsTheSeventeenSheetsAndBuildsTheChosenOne
 
     answer("yy2", {{1, 3}, {2, 1}});  // nutrition room question 2 ("yy2")
     menuItem(QStringLiteral("营养室满意度报表"))->trigger();
-    EXPECT_EQ(cell(1, 1), QStringLiteral("营养室满意度调查统计表"));
-    EXPECT_EQ(cell(8, 4), QStringLiteral("75."));
-    EXPECT_EQ(cell(10, 4), QStringLiteral("37.5"));
+    expectCells(window->sheetWidget(), {{1, 1, "营养室满意度调查统计表"}, {8, 4, "75."}, {10, 4, "37.5"}});
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 

@@ -76,47 +76,25 @@ TEST_F(PatientReportTest, SheetOneCountsRatesTotalsAndDepartmentShares)
     EXPECT_EQ(sheet.RowSize(12), 300);
 
     // Names, questionnaires and their total.
-    EXPECT_EQ(cell(window, 11, 1), QStringLiteral("合计"));
-    EXPECT_EQ(cell(window, 12, 1), QStringLiteral("消化内科"));
-    EXPECT_EQ(cell(window, 13, 1), QStringLiteral("血液科"));
-    EXPECT_EQ(cell(window, 12, 2), QStringLiteral("5"));
-    EXPECT_EQ(cell(window, 13, 2), QStringLiteral("2"));
-    EXPECT_EQ(cell(window, 11, 2), QStringLiteral("7"));
+    expectCells(window.sheetWidget(), {{11, 1, "合计"}, {12, 1, "消化内科"}, {13, 1, "血液科"}, {12, 2, "5"}, {13, 2, "2"},
+                                       {11, 2, "7"}});
 
     // Occupation: "其他" has no column and never lands in question 3's first column.
-    EXPECT_EQ(cell(window, 12, 3), QStringLiteral("2"));
-    EXPECT_EQ(cell(window, 12, 7), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 12, 13), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 12, 4), QString());
-    EXPECT_EQ(cell(window, 13, 14), QString());
-    EXPECT_EQ(cell(window, 11, 3), QStringLiteral("2"));
+    expectCells(window.sheetWidget(), {{12, 3, "2"}, {12, 7, "1"}, {12, 13, "1"}, {12, 4, ""}, {13, 14, ""},
+                                       {11, 3, "2"}});
 
     // Question 3: 未接触 shown but left out; a department with only 未接触 gets the zero rate.
-    EXPECT_EQ(cell(window, 12, 14), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 12, 19), QStringLiteral("2"));
-    EXPECT_EQ(cell(window, 12, 20), QStringLiteral("66.67"));
-    EXPECT_EQ(cell(window, 13, 19), QStringLiteral("2"));
-    EXPECT_EQ(cell(window, 13, 20), QStringLiteral("."));
-    EXPECT_EQ(cell(window, 11, 14), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 11, 19), QStringLiteral("4"));
-    EXPECT_EQ(cell(window, 11, 20), QStringLiteral("66.67"));
+    expectCells(window.sheetWidget(), {{12, 14, "1"}, {12, 19, "2"}, {12, 20, "66.67"}, {13, 19, "2"}, {13, 20, "."},
+                                       {11, 14, "1"}, {11, 19, "4"}, {11, 20, "66.67"}});
 
     // Question 4: counts 3, 1, 0, 0, 1 rate 80; no satisfied answer gives the zero rate.
-    EXPECT_EQ(cell(window, 12, 21), QStringLiteral("3"));
-    EXPECT_EQ(cell(window, 12, 23), QString());
-    EXPECT_EQ(cell(window, 12, 26), QStringLiteral("80."));
-    EXPECT_EQ(cell(window, 13, 26), QStringLiteral("."));
-    EXPECT_EQ(cell(window, 11, 26), QStringLiteral("57.14"));
+    expectCells(window.sheetWidget(), {{12, 21, "3"}, {12, 23, ""}, {12, 26, "80."}, {13, 26, "."}, {11, 26, "57.14"}});
 
     // Question 5.
-    EXPECT_EQ(cell(window, 12, 32), QStringLiteral("100."));
-    EXPECT_EQ(cell(window, 13, 32), QStringLiteral("50."));
-    EXPECT_EQ(cell(window, 11, 32), QStringLiteral("85.71"));
+    expectCells(window.sheetWidget(), {{12, 32, "100."}, {13, 32, "50."}, {11, 32, "85.71"}});
 
     // Department shares (11 of 13 and 1 of 4 answers satisfied) and their mean.
-    EXPECT_EQ(cell(window, 12, 33), QStringLiteral("84.62"));
-    EXPECT_EQ(cell(window, 13, 33), QStringLiteral("25."));
-    EXPECT_EQ(cell(window, 11, 33), QStringLiteral("54.81"));
+    expectCells(window.sheetWidget(), {{12, 33, "84.62"}, {13, 33, "25."}, {11, 33, "54.81"}});
 
     expectFramed(sheet.sheet(), 13, 33);
     EXPECT_EQ(sheet.SelectionRef(), QStringLiteral("A1"));
@@ -141,31 +119,16 @@ TEST_F(PatientReportTest, SheetSixRatesLeaveOutDontKnowAndCountEveryBanquetAnswe
     EXPECT_EQ(cell(window, 13, 1), QStringLiteral("骨科"));
 
     // Question 23: only 不知道 gives the zero rate; the totals leave 不知道 out.
-    EXPECT_EQ(cell(window, 12, 5), QStringLiteral("4"));
-    EXPECT_EQ(cell(window, 12, 6), QStringLiteral("."));
-    EXPECT_EQ(cell(window, 13, 6), QStringLiteral("50."));
-    EXPECT_EQ(cell(window, 11, 5), QStringLiteral("4"));
-    EXPECT_EQ(cell(window, 11, 6), QStringLiteral("50."));
+    expectCells(window.sheetWidget(), {{12, 5, "4"}, {12, 6, "."}, {13, 6, "50."}, {11, 5, "4"}, {11, 6, "50."}});
     // Question 24: 难说 counts but does not satisfy.
-    EXPECT_EQ(cell(window, 12, 8), QStringLiteral("4"));
-    EXPECT_EQ(cell(window, 12, 11), QStringLiteral("."));
-    EXPECT_EQ(cell(window, 13, 10), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 13, 11), QStringLiteral("100."));
-    EXPECT_EQ(cell(window, 11, 11), QStringLiteral("20."));
+    expectCells(window.sheetWidget(), {{12, 8, "4"}, {12, 11, "."}, {13, 10, "1"}, {13, 11, "100."}, {11, 11, "20."}});
     // Question 25.
     EXPECT_EQ(cell(window, 12, 15), QStringLiteral("100."));
     // Question 27 rates 有.
-    EXPECT_EQ(cell(window, 12, 21), QStringLiteral("4"));
-    EXPECT_EQ(cell(window, 12, 22), QStringLiteral("."));
-    EXPECT_EQ(cell(window, 13, 22), QStringLiteral("100."));
-    EXPECT_EQ(cell(window, 11, 22), QStringLiteral("33.33"));
+    expectCells(window.sheetWidget(), {{12, 21, "4"}, {12, 22, "."}, {13, 22, "100."}, {11, 22, "33.33"}});
     // Question 28: all six codes in the denominator.
-    EXPECT_EQ(cell(window, 12, 23), QStringLiteral("2"));
-    EXPECT_EQ(cell(window, 12, 27), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 12, 28), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 12, 29), QStringLiteral("50."));
-    EXPECT_EQ(cell(window, 13, 29), QStringLiteral("100."));
-    EXPECT_EQ(cell(window, 11, 29), QStringLiteral("66.67"));
+    expectCells(window.sheetWidget(), {{12, 23, "2"}, {12, 27, "1"}, {12, 28, "1"}, {12, 29, "50."}, {13, 29, "100."},
+                                       {11, 29, "66.67"}});
 
     expectFramed(window.sheetWidget().sheet(), 13, 29);
 }
@@ -179,12 +142,8 @@ TEST_F(PatientReportTest, SheetFourLeavesNotEncounteredOutOfBothRates)
     pickSheet(window, 4);
     ASSERT_TRUE(boxes.boxes().isEmpty()) << boxes.last().text.toStdString();
 
-    EXPECT_EQ(cell(window, 12, 1), QStringLiteral("心血管内科"));
-    EXPECT_EQ(cell(window, 12, 20), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 12, 21), QStringLiteral("50."));
-    EXPECT_EQ(cell(window, 11, 20), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 11, 21), QStringLiteral("50."));
-    EXPECT_EQ(cell(window, 12, 8), QStringLiteral("100."));
+    expectCells(window.sheetWidget(), {{12, 1, "心血管内科"}, {12, 20, "1"}, {12, 21, "50."}, {11, 20, "1"}, {11, 21, "50."},
+                                       {12, 8, "100."}});
 }
 
 TEST_F(PatientReportTest, EmptySurveyShowsTheTemplateAndHeaderOnly)
@@ -214,11 +173,7 @@ TEST_F(PatientReportTest, MissingQueryIsReportedAndTheEarlierBlocksStayUnframed)
     EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("jc12"))) << boxes.last().text.toStdString();
     EXPECT_TRUE(hestova::forms::Forms::isLoaded<Reportbr>());
 
-    EXPECT_EQ(cell(window, 12, 1), QStringLiteral("呼吸内科"));
-    EXPECT_EQ(cell(window, 12, 8), QStringLiteral("100."));
-    EXPECT_EQ(cell(window, 12, 11), QStringLiteral("1"));
-    EXPECT_EQ(cell(window, 11, 15), QStringLiteral("."));
-    EXPECT_EQ(cell(window, 12, 16), QString());
+    expectCells(window.sheetWidget(), {{12, 1, "呼吸内科"}, {12, 8, "100."}, {12, 11, "1"}, {11, 15, "."}, {12, 16, ""}});
     EXPECT_FALSE(hasBorders(window.sheetWidget().sheet(), 12, 2));
 
     // The window stays usable: the next sheet builds.
