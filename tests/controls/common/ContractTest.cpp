@@ -1,3 +1,4 @@
+#include "IniFiles.h"
 #include "TempAppFolder.h"
 #include "common/ControlLoader.h"
 #include "common/EdgeDrawing.h"
@@ -185,10 +186,7 @@ TEST(ControlLoader, ListsFromMetadataAndCreatesByProgId)
     TempAppFolder folder;
     QDir(folder.path()).mkpath(QStringLiteral("controls"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(PROBE_PLUGIN_FILE), folder.file(QStringLiteral("controls/libProbe.so"))));
-    QFile junk(folder.file(QStringLiteral("controls/libjunk.so")));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a library");
-    junk.close();
+    IniFiles::write(folder.file(QStringLiteral("controls/libjunk.so")), "not a library");
 
     ControlLoader loader(folder.file(QStringLiteral("controls")));
     EXPECT_EQ(loader.progIds(), QStringList({"Probe.Gauge"}));

@@ -1,3 +1,4 @@
+#include "IniFiles.h"
 #include "TempAppFolder.h"
 #include "TestHostWindow.h"
 
@@ -281,15 +282,13 @@ TEST(UCtitlebar, BadBackgroundFileIsReportedOncePerWindow)
 {
     TempAppFolder folder;
     RecordedBoxes boxes;
-    QFile bad(folder.file(QStringLiteral("Bkground.BMP")));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("no picture");
-    bad.close();
+    const QString bad = folder.file(QStringLiteral("Bkground.BMP"));
+    IniFiles::write(bad, "no picture");
 
     TestHostWindow host;
     auto *bar = new UCtitlebar;
     host.attachBar(bar);
-    host.backgroundFile = bad.fileName();
+    host.backgroundFile = bad;
     for (int i = 0; i < 3; ++i) {
         host.grab();
         QCoreApplication::processEvents();

@@ -1,3 +1,4 @@
+#include "IniFiles.h"
 #include "TempAppFolder.h"
 #include "TestDataSource.h"
 #include "core/AppError.h"
@@ -70,11 +71,7 @@ TEST(ConnectionOpen, FileThatIsNoDatabaseFailsAndIsLeftAlone)
 {
     TempAppFolder folder;
     const QString database = folder.file("test.db");
-    {
-        QFile file(database);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(4096, 'x'));
-    }
+    IniFiles::write(database, QByteArray(4096, 'x'));
     TestDataSource::registerOver(database);
 
     EXPECT_THROW(

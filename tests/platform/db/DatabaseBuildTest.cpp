@@ -1,3 +1,4 @@
+#include "IniFiles.h"
 #include "TempAppFolder.h"
 
 #include <QFile>
@@ -41,11 +42,7 @@ TEST(DatabaseBuild, NeverOverwritesAnExistingDatabase)
 {
     TempAppFolder folder;
     const QString database = folder.file("myd.mdb");
-    {
-        QFile file(database);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("entered questionnaires");
-    }
+    IniFiles::write(database, "entered questionnaires");
     ASSERT_EQ(runDatabaseStep(database, schemaFile), 0);
     EXPECT_EQ(contents(database), QByteArray("entered questionnaires"));
 }
@@ -54,11 +51,7 @@ TEST(DatabaseBuild, FailingSchemaLeavesNoDatabase)
 {
     TempAppFolder folder;
     const QString broken = folder.file("broken.sql");
-    {
-        QFile file(broken);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("CREATE TABLE a (x INTEGER);\nCREATE TABLE oops (;\n");
-    }
+    IniFiles::write(broken, "CREATE TABLE a (x INTEGER);\nCREATE TABLE oops (;\n");
     const QString database = folder.file("myd.mdb");
     EXPECT_NE(runDatabaseStep(database, broken), 0);
     EXPECT_FALSE(QFile::exists(database));

@@ -1,5 +1,6 @@
 #include "forms/Picture.h"
 
+#include "IniFiles.h"
 #include "TempAppFolder.h"
 #include "core/AppError.h"
 
@@ -55,11 +56,8 @@ TEST_F(Pictures, AMissingFileIsError53AndAnUnreadableOne481)
     EXPECT_EQ(errorOf(QStringLiteral("\\skin\\max.bmp")), 53);
     EXPECT_EQ(errorOf(QStringLiteral("\\skin")), 53);  // a folder is no picture
     EXPECT_EQ(errorOf(QStringLiteral("\\skin\\bkground.bmp")), 53);  // names keep their case
-    for (const char *name : {"skin/min.bmp", "skin/Hospital.ico"}) {
-        QFile file(folder.file(QString::fromUtf8(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("not a picture");
-    }
+    for (const char *name : {"skin/min.bmp", "skin/Hospital.ico"})
+        IniFiles::write(folder.file(QString::fromUtf8(name)), "not a picture");
     EXPECT_EQ(errorOf(QStringLiteral("\\skin\\min.bmp")), InvalidPicture);
     EXPECT_EQ(errorOf(QStringLiteral("\\skin\\Hospital.ico")), InvalidPicture);
 }

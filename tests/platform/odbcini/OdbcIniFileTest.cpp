@@ -1,3 +1,4 @@
+#include "IniFiles.h"
 #include "odbcini/OdbcIniFile.h"
 
 #include <QFile>
@@ -29,10 +30,7 @@ TEST(OdbcIniFile, ReadsAndRewritesOddFilesAsTheInstallerDoes)
     QTemporaryDir folder;
     for (const auto &[what, content] : files) {
         const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("odbc.ini")));
-        QFile file(QFile::decodeName(path));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-        file.close();
+        IniFiles::write(path, content);
         const OdbcIniFile parsed = OdbcIniFile::parse(content);
 
         // What the installer reads: the first key of the first section of a name, without regard to case.
@@ -52,9 +50,7 @@ TEST(OdbcIniFile, ReadsAndRewritesOddFilesAsTheInstallerDoes)
         EXPECT_EQ(written, parsed.unreadable().isEmpty()) << what;
         if (!written)
             continue;
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray rewritten = file.readAll();
-        file.close();
+        const QByteArray rewritten = IniFiles::read(path);
         EXPECT_EQ(rewritten, expected.text()) << what;
         EXPECT_EQ(OdbcIniFile::parse(rewritten) == expected, !expected.firstLongLine()) << what;
     }
