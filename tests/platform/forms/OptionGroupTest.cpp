@@ -86,6 +86,12 @@ TEST_F(OptionGroupTest, ADestroyedButtonIsForgottenAndTheStopMovesOn)
     EXPECT_EQ(stop(), 1);
     buttons[2]->click();
     EXPECT_EQ(stop(), 2);
+
+    // The focused button goes: its focus-out comes when it is no longer a button.
+    buttons[4]->setFocus();
+    ASSERT_EQ(focused(), 4);
+    destroy(4);
+    EXPECT_EQ(stop(), 2);
 }
 
 TEST_F(OptionGroupTest, ArrowsGoRoundTheShownEnabledButtonsAndMoveTheTickOnlyInAnAnsweredRow)
