@@ -296,11 +296,18 @@ TEST_F(PluginButtonTest, AnAccessKeyRaisesClickWithoutDrawing)
 TEST_F(PluginButtonTest, DisabledButtonShowsTheDisabledLookAndReadsBackDisabled)
 {
     bound->set("Image", buttontest::solidBitmap(16, 16, QColor(0, 0, 200)));
+    move(button, QPoint(50, 10));
     bound->set("Enabled", false);
     EXPECT_FALSE(bound->get("Enabled").toBool());
     const QImage image = shown(button);
     EXPECT_EQ(image.pixelColor(60, 12), plain(Green));
     EXPECT_NE(image.pixelColor(6, 3), QColor(0, 0, 200));  // embossed, not plain
+
+    // Left while disabled, it keeps that look.
+    pointAt(QPoint(150, 10));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &leave);
+    EXPECT_EQ(shown(button), image);
 }
 
 TEST_F(PluginButtonTest, AClickHandlerMayDestroyTheButtonsWindow)
