@@ -489,10 +489,12 @@ void QeTobrel::clicked()
         return;  // the handler unloaded the button's window
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
-    if (isVisible() && isEnabled() && !QApplication::activePopupWidget())  // an open pop-up menu keeps the mouse
+    // The mouse up drew the hover look. A menu or box that the handler opened and closed, or a window it
+    // disabled or hid, may have left the pointer elsewhere, and no move tells the button so.
+    if (!pointerIsOver())
+        endHover();
+    else if (isVisible() && isEnabled() && !QApplication::activePopupWidget())  // an open pop-up menu keeps the mouse
         grabMouse();
-    else if (!pointerIsOver())
-        endHover();  // the mouse up drew the hover look, and no move reaches the button now
 }
 
 void QeTobrel::rebuildAccessKeys()

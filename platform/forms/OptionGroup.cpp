@@ -18,11 +18,14 @@ void OptionGroup::addButton(QAbstractButton *button)
     m_buttons.append(button);
     button->installEventFilter(this);
     // A button may go before the group does: it is forgotten, and the stop moves on if it held it.
-    connect(button, &QObject::destroyed, this, [this, button] {
-        m_buttons.removeOne(button);
-        placeTabStop();
-    });
+    connect(button, &QObject::destroyed, this, &OptionGroup::forget);
     placeTabStop();
+}
+
+void OptionGroup::forget(QObject *gone)
+{
+    if (m_buttons.removeIf([gone](const QAbstractButton *button) { return button == gone; }) > 0)
+        placeTabStop();
 }
 
 void OptionGroup::clear()
@@ -46,11 +49,17 @@ bool OptionGroup::focusTabStop()
 
 bool OptionGroup::eventFilter(QObject *watched, QEvent *event)
 {
+    // A button being destroyed is only a widget by the time its focus-out comes: it is forgotten, not looked at.
+    auto *button = qobject_cast<QAbstractButton *>(watched);
+    if (!button) {
+        forget(watched);
+        return false;
+    }
     // A button that takes the focus becomes the stop by itself; leaving, showing, hiding, enabling and disabling
     // move it.
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (moveFocus(static_cast<QAbstractButton *>(watched), static_cast<QKeyEvent *>(event)))
+        if (moveFocus(button, static_cast<QKeyEvent *>(event)))
             return true;
         break;
     case QEvent::ShowToParent:

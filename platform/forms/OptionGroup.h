@@ -32,6 +32,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void forget(QObject *gone);
     bool moveFocus(QAbstractButton *from, const QKeyEvent *key);
     void placeTabStop();
     QAbstractButton *tabStop() const;

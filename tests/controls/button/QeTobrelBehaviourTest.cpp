@@ -46,6 +46,7 @@ protected:
         bound->set("BorderStyleMove", 0);
         bound->set("BorderStyleDown", 0);
         bound->connectEvent("Click", &counter, [this](const QVariantList &) { ++clicks; });
+        QCursor::setPos(button->mapToGlobal(QPoint(50, 10)));  // over the button, no move delivered to it
         host->show();
     }
 
@@ -194,7 +195,19 @@ TEST_F(PluginButtonTest, HoverPressAndLeaveFollowTheStateMachine)
     EXPECT_EQ(lookWhileMenuOpen, plain(Cyan));
     EXPECT_EQ(textArea(), plain(Cyan));
 
-    // Its item, chosen away from the button, opens a window that disables the button's: no move or leave comes
+    // Closed with the pointer on the window's body, it leaves the button normal at once, not captured and lit
+    // until the next move.
+    press(button, QPoint(50, 10));
+    menu = bound->connectEvent("Click", &counter, [&](const QVariantList &) {
+        QCoreApplication::sendEvent(button, &leave);
+        QCursor::setPos(button->mapToGlobal(QPoint(20, 40)));
+    });
+    release(button, QPoint(50, 10));
+    QObject::disconnect(menu);
+    EXPECT_EQ(textArea(), plain(Green));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+
+    // A menu item chosen away from the button opens a window that disables the button's: no move or leave comes
     // to the button after that. So also when the press came with no move over the button (another held the
     // capture); the platform's moves are delivered at the end.
     move(button, QPoint(150, 10));
@@ -207,7 +220,7 @@ TEST_F(PluginButtonTest, HoverPressAndLeaveFollowTheStateMachine)
     });
     release(button, QPoint(50, 10));
     EXPECT_EQ(textArea(), plain(Green));
-    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(clicks, 4);
     QCoreApplication::processEvents();
 }
 
@@ -283,11 +296,18 @@ TEST_F(PluginButtonTest, AnAccessKeyRaisesClickWithoutDrawing)
 TEST_F(PluginButtonTest, DisabledButtonShowsTheDisabledLookAndReadsBackDisabled)
 {
     bound->set("Image", buttontest::solidBitmap(16, 16, QColor(0, 0, 200)));
+    move(button, QPoint(50, 10));
     bound->set("Enabled", false);
     EXPECT_FALSE(bound->get("Enabled").toBool());
     const QImage image = shown(button);
     EXPECT_EQ(image.pixelColor(60, 12), plain(Green));
     EXPECT_NE(image.pixelColor(6, 3), QColor(0, 0, 200));  // embossed, not plain
+
+    // Left while disabled, it keeps that look.
+    pointAt(QPoint(150, 10));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &leave);
+    EXPECT_EQ(shown(button), image);
 }
 
 TEST_F(PluginButtonTest, AClickHandlerMayDestroyTheButtonsWindow)

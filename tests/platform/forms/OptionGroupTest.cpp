@@ -68,8 +68,10 @@ TEST_F(OptionGroupTest, TheTabStopIsTheTickedOrElseTheFirstShownEnabledButton)
     EXPECT_TRUE(group.focusTabStop());
     EXPECT_EQ(focused(), 1);
 
-    // No shown button can take the focus: it stays where it was.
+    // The stop hands the focus on, or no shown button can take it: it stays where it was.
     outside->setFocus();
+    buttons[1]->setFocusProxy(outside);
+    EXPECT_FALSE(group.focusTabStop());
     for (int i : {1, 2, 3, 5})
         buttons[i]->setEnabled(false);
     EXPECT_EQ(stop(), -1);
@@ -85,6 +87,12 @@ TEST_F(OptionGroupTest, ADestroyedButtonIsForgottenAndTheStopMovesOn)
     destroy(3);
     EXPECT_EQ(stop(), 1);
     buttons[2]->click();
+    EXPECT_EQ(stop(), 2);
+
+    // The focused button goes: its focus-out comes when it is no longer a button.
+    buttons[4]->setFocus();
+    ASSERT_EQ(focused(), 4);
+    destroy(4);
     EXPECT_EQ(stop(), 2);
 }
 
