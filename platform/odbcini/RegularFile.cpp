@@ -198,10 +198,15 @@ std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name,
     fail(QStringLiteral("无法读取%1 %2：它在读取时一再被修改").arg(role, path));
 }
 
+bool isSameFile(const struct stat &one, const struct stat &other)
+{
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
 bool isSameState(const struct stat &read, const struct stat &now)
 {
-    return read.st_dev == now.st_dev && read.st_ino == now.st_ino && read.st_mode == now.st_mode &&
-           read.st_uid == now.st_uid && read.st_gid == now.st_gid && read.st_size == now.st_size &&
+    return isSameFile(read, now) && read.st_mode == now.st_mode && read.st_uid == now.st_uid &&
+           read.st_gid == now.st_gid && read.st_size == now.st_size &&
            read.st_ctim.tv_sec == now.st_ctim.tv_sec && read.st_ctim.tv_nsec == now.st_ctim.tv_nsec;
 }
 

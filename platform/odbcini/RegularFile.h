@@ -45,6 +45,8 @@ enum class Attributes { Skipped, Read };
 std::optional<Contents> readIn(const OpenFolder &folder, const QByteArray &name, const QString &role,
                                Attributes attributes);
 
+// Whether two statuses are of one file (device and inode).
+bool isSameFile(const struct stat &one, const struct stat &other);
 // Whether a file's status `now` is that of the same file, unchanged since it was `read` (content, mode, owner and
 // attributes: any change moves the change time).
 bool isSameState(const struct stat &read, const struct stat &now);

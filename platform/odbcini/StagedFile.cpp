@@ -52,11 +52,6 @@ bool writeAll(int file, const char *data, qint64 size, qint64 offset)
     return true;
 }
 
-bool isSameFile(const struct stat &one, const struct stat &other)
-{
-    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
-}
-
 bool isStagedCopyName(const QByteArray &name, const QByteArray &prefix)
 {
     if (name.size() != prefix.size() + StagedUniqueChars || !name.startsWith(prefix))
@@ -92,7 +87,6 @@ StagedFile::StagedFile(const OpenFolder &folder, const QByteArray &target, const
 StagedFile::~StagedFile()
 {
     clearName();  // the copy, when it was not committed; another's file is kept, and a failure is being reported
-    m_descriptor = Descriptor();
 }
 
 QString StagedFile::clearName()
@@ -105,8 +99,8 @@ QString StagedFile::clearName()
     struct stat copy = {};
     if (::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0)
         return QString();  // nothing is left under it
-    const bool isCopy = ::fstat(m_descriptor.get(), &copy) == 0 && isSameFile(named, copy);
-    if (!isCopy && !isSameFile(named, m_status) && !S_ISLNK(named.st_mode))
+    const bool isCopy = ::fstat(m_descriptor.get(), &copy) == 0 && RegularFile::isSameFile(named, copy);
+    if (!isCopy && !RegularFile::isSameFile(named, m_status) && !S_ISLNK(named.st_mode))
         return m_folder.shown(name);
     // A copy that cannot be removed is harmless: no later copy takes its name.
     ::unlinkat(folder, name.constData(), 0);
@@ -178,7 +172,7 @@ bool StagedFile::isNamed(const QByteArray &name, const struct stat &file) const
 {
     struct stat named = {};
     return ::fstatat(m_folder.descriptor(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-           isSameFile(named, file);
+           RegularFile::isSameFile(named, file);
 }
 
 void StagedFile::checkTargetUnchanged() const
