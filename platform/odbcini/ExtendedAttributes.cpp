@@ -4,6 +4,7 @@
 #include "odbcini/FileIo.h"
 #include "odbcini/Interleave.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -103,6 +104,15 @@ bool ExtendedAttributes::contains(const QByteArray &name) const
             return true;
     }
     return false;
+}
+
+bool ExtendedAttributes::operator==(const ExtendedAttributes &other) const
+{
+    auto mine = m_attributes;
+    auto theirs = other.m_attributes;
+    std::sort(mine.begin(), mine.end());
+    std::sort(theirs.begin(), theirs.end());
+    return mine == theirs;
 }
 
 void ExtendedAttributes::giveTo(int descriptor, const QString &file) const

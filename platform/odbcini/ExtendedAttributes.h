@@ -19,6 +19,9 @@ public:
 
     bool contains(const QByteArray &name) const;
 
+    // The same names with the same values, in whatever order the system lists them.
+    bool operator==(const ExtendedAttributes &other) const;
+
     // Gives the file open as `descriptor` exactly these attributes: removes those it has beyond them (one inherited
     // from its folder's default ACL, say) and sets those it lacks or holds with another value. `file` names the file
     // whose attributes these are. Throws, naming the attribute, when one can be neither removed nor set.

@@ -34,6 +34,8 @@ namespace {
 // at this interval (QLockFile's own wait doubles its pauses, so a long wait would try only a few times).
 constexpr int UserFileLockWaitMs = 10000;
 constexpr int UserFileLockRetryMs = 100;
+// A connection registers again on the window's thread, so it waits less; the start has waited the full time.
+constexpr int ConnectionLockWaitMs = 1000;
 // A registration writes in milliseconds: a lock file this old that names no process was left by a stopped copy.
 constexpr int StaleEmptyLockMs = 5000;
 
@@ -181,13 +183,14 @@ QString lockCreationFailure(const QString &lockPath)
 }
 
 // Takes the lock that lets copies of the program write the user file one at a time: the file `lockName` in the
-// user file's folder.
-void lockUserFile(QLockFile &lock, const OpenFolder &folder, const QByteArray &lockName, const QString &file)
+// user file's folder, waiting at most `waitMs` for another copy.
+void lockUserFile(QLockFile &lock, const OpenFolder &folder, const QByteArray &lockName, const QString &file,
+                  int waitMs)
 {
     const QString role = QStringLiteral("锁文件");
     const QString lockPath = lock.fileName();
     RegularFile::checkKind(folder, lockName, role);
-    if (lockWithin(lock, lockPath, UserFileLockWaitMs))
+    if (lockWithin(lock, lockPath, waitMs))
         return;
     RegularFile::checkKind(folder, lockName, role);
     if (lock.error() == QLockFile::LockFailedError)
@@ -251,7 +254,7 @@ void replaceWithEntries(const OpenFolder &folder, const QByteArray &fileName, co
 enum class Write { WhenDifferent, Always };
 
 void registerEntries(const QString &name, const QString &driver, const DataSourceAttributes &attributes,
-                     Write write)
+                     Write write, int lockWaitMs)
 {
     registrations().insert(registrationKey(name), {driver, attributes});
     DataSourceAttributes entries{{QStringLiteral("Driver"), driver}};
@@ -279,7 +282,7 @@ void registerEntries(const QString &name, const QString &driver, const DataSourc
         // as text: a name that is no UTF-8 gets one of its own, the same in every copy.
         const QByteArray lockName = QFile::encodeName(QFile::decodeName(user.name + ".lock"));
         QLockFile lock(QFile::decodeName(user.folder.reach(lockName)));
-        lockUserFile(lock, user.folder, lockName, file);
+        lockUserFile(lock, user.folder, lockName, file, lockWaitMs);
         StagedFile::removeLeftovers(user.folder, user.name);
         const std::optional<RegularFile::Contents> current = readUserFile(RegularFile::Attributes::Read);
         if (!current)
@@ -297,7 +300,7 @@ void registerEntries(const QString &name, const QString &driver, const DataSourc
 
 void registerUserDataSource(const QString &name, const QString &driver, const DataSourceAttributes &attributes)
 {
-    registerEntries(name, driver, attributes, Write::WhenDifferent);
+    registerEntries(name, driver, attributes, Write::WhenDifferent, UserFileLockWaitMs);
 }
 
 std::optional<QString> registerAgain(const QString &name)
@@ -307,7 +310,7 @@ std::optional<QString> registerAgain(const QString &name)
         return std::nullopt;
     const Registration registration = *found;
     // Written even when the file holds the entries: a write makes the installer read the file anew.
-    registerEntries(name, registration.driver, registration.attributes, Write::Always);
+    registerEntries(name, registration.driver, registration.attributes, Write::Always, ConnectionLockWaitMs);
     return registration.driver;
 }
 

@@ -23,7 +23,8 @@ namespace OdbcInstaller {
 void registerUserDataSource(const QString &name, const QString &driver, const DataSourceAttributes &attributes);
 
 // Registers `name` again as this process last registered it into the current user file, writing the entries even
-// when the file holds them, and returns its driver; nullopt when this process never registered it.
+// when the file holds them, and returns its driver; nullopt when this process never registered it. Made while a
+// window waits, it waits about a second for another copy's write, not the start's full wait.
 std::optional<QString> registerAgain(const QString &name);
 
 // The value of the attribute `key` that this process last registered (or tried to register) for `name` into the

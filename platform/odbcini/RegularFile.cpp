@@ -205,9 +205,15 @@ bool isSameFile(const struct stat &one, const struct stat &other)
 
 bool isSameState(const struct stat &read, const struct stat &now)
 {
+    return isSameStateButChangeTime(read, now) && read.st_ctim.tv_sec == now.st_ctim.tv_sec &&
+           read.st_ctim.tv_nsec == now.st_ctim.tv_nsec;
+}
+
+bool isSameStateButChangeTime(const struct stat &read, const struct stat &now)
+{
     return isSameFile(read, now) && read.st_mode == now.st_mode && read.st_uid == now.st_uid &&
            read.st_gid == now.st_gid && read.st_size == now.st_size &&
-           read.st_ctim.tv_sec == now.st_ctim.tv_sec && read.st_ctim.tv_nsec == now.st_ctim.tv_nsec;
+           read.st_mtim.tv_sec == now.st_mtim.tv_sec && read.st_mtim.tv_nsec == now.st_mtim.tv_nsec;
 }
 
 }  // namespace hestova::odbcini::RegularFile

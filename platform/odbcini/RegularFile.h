@@ -50,5 +50,8 @@ bool isSameFile(const struct stat &one, const struct stat &other);
 // Whether a file's status `now` is that of the same file, unchanged since it was `read` (content, mode, owner and
 // attributes: any change moves the change time).
 bool isSameState(const struct stat &read, const struct stat &now);
+// The same, but for the change time, which a rename moves: the same file with the same mode, owner, group, size and
+// modification time. Attributes are compared apart.
+bool isSameStateButChangeTime(const struct stat &read, const struct stat &now);
 
 }  // namespace hestova::odbcini::RegularFile

@@ -24,6 +24,10 @@ namespace {
 // Copies are named <file><StagedMark> and six characters that mkstemp chose.
 constexpr char StagedMark[] = ".hestova-staged-";
 constexpr qsizetype StagedUniqueChars = 6;
+// A file of another that a message names as kept leaves the copy's name for <file><KeptMark> and the same six
+// characters, which no later start takes for a leftover; -2, -3 ... follow should that name be taken.
+constexpr char KeptMark[] = ".hestova-kept-";
+constexpr int MaxKeptNames = 100;
 
 QString userName(uid_t user)
 {
@@ -93,18 +97,35 @@ QString StagedFile::clearName()
 {
     if (m_name.isEmpty())
         return QString();
-    const QByteArray name = std::exchange(m_name, QByteArray());
     const int folder = m_folder.descriptor();
     struct stat named = {};
     struct stat copy = {};
-    if (::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(folder, m_name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
+        m_name.clear();
         return QString();  // nothing is left under it
+    }
     const bool isCopy = ::fstat(m_descriptor.get(), &copy) == 0 && RegularFile::isSameFile(named, copy);
     if (!isCopy && !RegularFile::isSameFile(named, m_status) && !S_ISLNK(named.st_mode))
-        return m_folder.shown(name);
+        return keep();
     // A copy that cannot be removed is harmless: no later copy takes its name.
-    ::unlinkat(folder, name.constData(), 0);
+    ::unlinkat(folder, std::exchange(m_name, QByteArray()).constData(), 0);
     return QString();
+}
+
+QString StagedFile::keep()
+{
+    const QByteArray name = std::exchange(m_name, QByteArray());
+    const QByteArray unique = name.right(StagedUniqueChars);
+    const int folder = m_folder.descriptor();
+    for (int tried = 1; tried <= MaxKeptNames; ++tried) {
+        const QByteArray kept = m_target + KeptMark + unique + (tried > 1 ? '-' + QByteArray::number(tried) : QByteArray());
+        if (::renameat2(folder, name.constData(), folder, kept.constData(), RENAME_NOREPLACE) == 0)
+            return m_folder.shown(kept);
+        if (errno != EEXIST)
+            break;
+    }
+    // Where it cannot move (a file system that cannot rename without replacing), it stays under the copy's name.
+    return m_folder.shown(name);
 }
 
 QByteArray StagedFile::content() const
@@ -207,41 +228,72 @@ void StagedFile::replace(const struct stat &copy)
         checkExchanged(copy);
         return;
     }
-    // A file system that cannot exchange names gets a plain rename, checked after it.
+    // A file system that cannot exchange names gets a plain rename of the copy, checked after it.
     const int error = errno;
     if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
         failToReplace(error);
+    if (!isNamed(m_name, copy))
+        failSwapped(clearName());
     const int folder = m_folder.descriptor();
     if (::renameat(folder, m_name.constData(), folder, m_target.constData()) != 0)
         failToReplace(errno);
     m_name.clear();
+    interleave(Moment::AfterExchanging);
     if (!isNamed(m_target, copy))
-        fail(QStringLiteral("%1 已被换成另一个文件：新副本在写入时被换掉了，而这个文件系统不能交换两个文件名，"
-                            "所以本程序无法把原来的文件换回去")
-                 .arg(m_shownTarget));
+        fail(QStringLiteral("%1 在注册时被另一个程序换成了另一个文件，本程序没有再修改它；下次启动时会再注册")
+                 .arg(m_folder.holder()));
 }
 
 void StagedFile::checkExchanged(const struct stat &copy)
 {
     const bool copyInPlace = isNamed(m_target, copy);
-    if (copyInPlace && isNamed(m_name, m_status)) {
+    const bool readCameOut = isNamed(m_name, m_status);
+    if (copyInPlace && readCameOut && cameOutUnchanged()) {
         clearName();  // the old file
         return;
     }
     struct stat inPlace = {};
-    if (!copyInPlace && ::fstatat(m_folder.descriptor(), m_target.constData(), &inPlace, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISREG(inPlace.st_mode)) {
+    const bool targetNamed = ::fstatat(m_folder.descriptor(), m_target.constData(), &inPlace, AT_SYMLINK_NOFOLLOW) == 0;
+    const int targetError = errno;
+    if (!copyInPlace && targetNamed && S_ISREG(inPlace.st_mode)) {
         // Another program saved the file just after the exchange: its file stays, and the old one goes.
         failChanged(clearName());
     }
-    // A save made just before the exchange, or the file read in the place of a copy swapped for a link, goes back.
+    if (!targetNamed && targetError == ENOENT && readCameOut)
+        putBack();  // the copy was removed just after the exchange
+    // A save made just before the exchange, the file read changed between the last look and the exchange, or the file
+    // read in the place of a copy swapped for a link, goes back.
     if (!exchangeNames() || (!copyInPlace && !isNamed(m_target, m_status))) {
-        const QString left = m_folder.shown(std::exchange(m_name, QByteArray()));
+        const QString left = keep();
         fail(QStringLiteral("%1 在注册时被换掉了，本程序没能把它换回原来的文件：请检查 %1 和 %2").arg(m_shownTarget, left));
     }
     if (copyInPlace)
         failChanged(clearName());
     failSwapped(clearName());
+}
+
+bool StagedFile::cameOutUnchanged() const
+{
+    const Descriptor file(
+        ::openat(m_folder.descriptor(), m_name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    struct stat now = {};
+    if (!file.isOpen() || ::fstat(file.get(), &now) != 0 || !RegularFile::isSameStateButChangeTime(m_status, now))
+        return false;
+    try {
+        return ExtendedAttributes::of(file.get(), m_shownTarget) == m_attributes;
+    } catch (const AppError &) {
+        return false;  // attributes that can no longer be read as they were read are not those read
+    }
+}
+
+void StagedFile::putBack()
+{
+    const int folder = m_folder.descriptor();
+    if (::renameat2(folder, m_name.constData(), folder, m_target.constData(), RENAME_NOREPLACE) == 0) {
+        m_name.clear();
+        fail(QStringLiteral("%1 在注册时被删除了，本程序把原来的文件放回了原处；下次启动时会再注册").arg(m_folder.holder()));
+    }
+    fail(QStringLiteral("%1 在注册时被删除了，本程序没能把原来的文件放回原处：它留在 %2").arg(m_folder.holder(), keep()));
 }
 
 void StagedFile::failSwapped(const QString &left) const

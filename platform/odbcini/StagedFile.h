@@ -38,11 +38,12 @@ public:
     // way, puts it on disk and then in the target's place, by exchanging the two names. Refuses when the target is
     // no longer the file read (saved anew, changed or removed by another program or its owner) or the copy's name no
     // longer leads to the copy. Succeeds only when, after the exchange, the target's name leads to this very copy
-    // and the copy's name to the file read; otherwise a save of another program made just after the exchange stays
-    // in the target's place, and anything else is exchanged back, and it throws. A file that is neither the copy,
-    // the file read nor a link is never removed: it is named in the message. Where the file system cannot exchange
-    // names, the copy is renamed into place and checked after it. Throws, leaving the target untouched, when one of
-    // these fails before the copy replaced it.
+    // and the copy's name to the file read, unchanged; otherwise a save of another program made just after the
+    // exchange stays in the target's place, the file read goes back where the target's name leads to nothing, and
+    // anything else is exchanged back, and it throws. A file that is neither the copy, the file read nor a link is
+    // never removed: it is kept under a name no later start removes, and named in the message. Where the file
+    // system cannot exchange names, the copy is renamed into place and checked after it. Throws, leaving the target
+    // untouched, when one of these fails before the copy replaced it.
     void commit();
 
     // Removes the copies that stopped processes left beside `target` in `folder`; only one process may stage at a
@@ -51,14 +52,21 @@ public:
 
 private:
     // Frees the copy's name: removes what it leads to when that is the copy, the file read or a link. Anything else
-    // is another's and stays; its path is returned for the message.
+    // is another's and is kept; where it is kept is returned for the message.
     QString clearName();
+    // Frees the copy's name by moving what it leads to under a name that no later start removes; returns that path.
+    QString keep();
     // Whether `name` in the folder is the file with the status `file`, not a link to it or another file.
     bool isNamed(const QByteArray &name, const struct stat &file) const;
     void checkTargetUnchanged() const;
     bool exchangeNames() const;  // false with errno set when the names were not exchanged
     void replace(const struct stat &copy);
     void checkExchanged(const struct stat &copy);
+    // Whether the file read, now under the copy's name, is as it was read in all that the exchange leaves alone: a
+    // change made between the last look and the exchange (a mode, owner or ACL, an attribute, a write) shows here.
+    bool cameOutUnchanged() const;
+    // Puts the file read back under the file's name, which leads to nothing, replacing nothing; then throws.
+    [[noreturn]] void putBack();
     [[noreturn]] void failSwapped(const QString &left) const;
     [[noreturn]] void failChanged(const QString &left) const;
     [[noreturn]] void failDeleted() const;

@@ -6,6 +6,7 @@
 #include "core/AppFolder.h"
 #include "forms/Forms.h"
 #include "forms/MessageBox.h"
+#include "odbcini/OdbcInstaller.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -76,6 +77,16 @@ TEST_F(StartModule, StartedFromAFolderWhosePathItCannotUseItSaysSoAndStartsNothi
         << boxes.last().text.toStdString();
     EXPECT_EQ(Forms::loadedCount(), 0);
     EXPECT_FALSE(QFile::exists(folder.odbcIniPath())) << "nothing registered";
+
+    // A carriage return alone stays within the data source's one line: that folder is used.
+    const QString carriageReturn = folder.file(QStringLiteral("ward\rA"));
+    ASSERT_TRUE(QFile::link(folder.path(), carriageReturn));
+    hestova::AppFolder::setPath(carriageReturn);
+    Mmain::Main();
+    EXPECT_EQ(boxes.boxes().size(), 1) << boxes.last().text.toStdString();
+    EXPECT_TRUE(Forms::isLoaded<Mainform>());
+    EXPECT_EQ(hestova::odbcini::OdbcInstaller::dataSourceAttribute("myddc", "Database"),
+              carriageReturn + QStringLiteral("/myd.mdb"));
 }
 
 TEST_F(StartModule, UnloadingTheMainWindowEndsTheProgram)

@@ -69,6 +69,28 @@ QStringList filesIn(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// What a file is to its owner and readers, shown: kind and mode, owner, group, attributes and content; "missing".
+QString stateOf(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status = {};
+    if (::lstat(name.constData(), &status) != 0)
+        return QStringLiteral("missing");
+    QStringList attributes;
+    char names[4096] = {};
+    const ssize_t listed = ::llistxattr(name.constData(), names, sizeof names);
+    for (const QByteArray &attribute : QByteArray(names, qMax<ssize_t>(listed, 0)).split('\0')) {
+        char value[4096] = {};
+        const ssize_t got = attribute.isEmpty() ? -1 : ::lgetxattr(name.constData(), attribute.constData(), value, sizeof value);
+        if (got >= 0)
+            attributes << QString::fromLatin1(attribute) + '=' + QString::fromLatin1(QByteArray(value, got).toHex());
+    }
+    attributes.sort();
+    return QStringLiteral("mode %1, %2:%3, [%4]: %5")
+        .arg(QString::number(status.st_mode, 8), QString::number(status.st_uid), QString::number(status.st_gid),
+             attributes.join(", "), QString::fromLocal8Bit(IniFiles::read(name)));
+}
+
 // The output of setfacl or getfacl; nullopt when it fails (on a file system without ACLs).
 std::optional<QString> aclTool(const QString &program, const QStringList &arguments)
 {
@@ -211,9 +233,11 @@ TEST(UserFile, WhatOthersDoAroundTheExchangeIsKeptOrRefused)
 {
     // Whoever may rename files in the user file's folder puts a link to a file of theirs, or a file of theirs, in
     // the place of the checked copy at the last moment; another program saves the file, or its owner changes it,
-    // just before or after the exchange; on a file system that cannot exchange names, the copy is renamed.
+    // just before or after the exchange; on a file system that cannot exchange names, the copy is renamed. Whatever
+    // they made stays as they made it, and a file named as kept stays through later starts.
     TempAppFolder folder;
     const QString userFile = folder.odbcIniPath();
+    const QByteArray path = QFile::encodeName(userFile);
     const QByteArray bait = "[bait]\nKey=of the test's own\n";
     const QByteArray saved = OtherDataSources + "[saved]\nKey=by another program\n";
     write(folder.file("bait.ini"), bait);
@@ -231,73 +255,110 @@ TEST(UserFile, WhatOthersDoAroundTheExchangeIsKeptOrRefused)
     };
     const auto save = [&] {
         write(folder.file("save.tmp"), saved);
-        ASSERT_EQ(::rename(QFile::encodeName(folder.file("save.tmp")), QFile::encodeName(userFile)), 0);
+        ASSERT_EQ(::rename(QFile::encodeName(folder.file("save.tmp")), path), 0);
     };
+    // A write in place; one of the same size with its times put back, as a copy that keeps times makes it.
+    const auto append = [&] {
+        QFile file(userFile);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("\n[appended]\nKey=in place\n");
+    };
+    const auto rewriteKeepingTimes = [&] {
+        struct stat before = {};
+        ASSERT_EQ(::stat(path.constData(), &before), 0);
+        QByteArray content = read(userFile);
+        content[2] = 'D';
+        QFile file(userFile);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.write(content);
+        file.close();
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+    };
+    const auto makePrivate = [&] { ASSERT_EQ(::chmod(path.constData(), 0600), 0); };
     const QString holder = QStringLiteral("用户数据源文件 ") + userFile;
     const QString swapped = userFile + QStringLiteral(" 的新副本在写入时被换掉了，所以没有使用它");
     const QString changed = holder + QStringLiteral(" 在注册时被另一个程序改动了，本程序没有修改它；下次启动时会再注册");
     const QString deleted = holder + QStringLiteral(" 在注册时被删除了");
-    const QString renamed = userFile + QStringLiteral(" 已被换成另一个文件：新副本在写入时被换掉了，而这个文件系统不能交换"
-                                                      "两个文件名，所以本程序无法把原来的文件换回去");
     struct Case {
         const char *what;
         Moment moment;
         std::function<void()> act;
         int exchangeRefusal;
         QString description;  // of the refusal, or how it starts; empty: registered
-        std::optional<QByteArray> after;  // the user file then; nullopt: gone
-        int kept;  // files then left beside the user file and the bait
+        int kept = 0;  // files a message names as kept beside the user file
+        bool putBack = false;  // the user file is then as before, not as the act left it
     };
-    const QList<Case> cases{
-        {"copy swapped for a link before the checks", Moment::BeforeReplacing, swapCopy(true), 0, swapped,
-         OtherDataSources, 0},
+    QList<Case> cases{
+        {"copy swapped for a link before the checks", Moment::BeforeReplacing, swapCopy(true), 0, swapped},
         {"copy swapped for a file before the checks", Moment::BeforeReplacing, swapCopy(false), 0,
-         swapped + QStringLiteral("；换进来的文件留在 ") + userFile + ".hestova-staged-", OtherDataSources, 1},
-        {"copy swapped for a link after the checks", Moment::Exchanging, swapCopy(true), 0, swapped,
-         OtherDataSources, 0},
-        {"saved before the checks", Moment::BeforeReplacing, save, 0, changed, saved, 0},
-        {"saved after the checks", Moment::Exchanging, save, 0, changed, saved, 0},
-        {"saved after the exchange", Moment::AfterExchanging, save, 0, changed, saved, 0},
-        {"removed before the checks", Moment::BeforeReplacing, [&] { QFile::remove(userFile); }, 0, deleted,
-         std::nullopt, 0},
-        {"removed after the checks", Moment::Exchanging, [&] { QFile::remove(userFile); }, 0, deleted, std::nullopt, 0},
-        {"renamed into place", Moment::Exchanging, {}, EINVAL, QString(), std::nullopt, 0},
-        {"renamed into place, copy swapped for a link", Moment::Exchanging, swapCopy(true), EINVAL, renamed, bait,
-         {}},
+         swapped + QStringLiteral("；换进来的文件留在 ") + userFile + ".hestova-kept-", 1},
+        {"copy swapped for a link after the checks", Moment::Exchanging, swapCopy(true), 0, swapped},
+        {"saved before the checks", Moment::BeforeReplacing, save, 0, changed},
+        {"saved after the checks", Moment::Exchanging, save, 0, changed},
+        {"saved after the exchange", Moment::AfterExchanging, save, 0, changed},
+        {"made private before the checks", Moment::BeforeReplacing, makePrivate, 0, changed},
+        {"made private after the checks", Moment::Exchanging, makePrivate, 0, changed},
+        {"appended in place after the checks", Moment::Exchanging, append, 0, changed},
+        {"rewritten in place with its times kept before the checks", Moment::BeforeReplacing, rewriteKeepingTimes, 0,
+         changed},
+        {"removed before the checks", Moment::BeforeReplacing, [&] { QFile::remove(userFile); }, 0, deleted},
+        {"removed after the checks", Moment::Exchanging, [&] { QFile::remove(userFile); }, 0, deleted},
+        {"removed after the exchange", Moment::AfterExchanging, [&] { QFile::remove(userFile); }, 0,
+         deleted + QStringLiteral("，本程序把原来的文件放回了原处"), 0, true},
+        {"renamed into place", Moment::Exchanging, {}, EINVAL, QString()},
+        {"renamed into place, copy swapped for a link", Moment::Exchanging, swapCopy(true), EINVAL, swapped},
+        {"renamed into place, saved just after", Moment::AfterExchanging, save, EINVAL,
+         holder + QStringLiteral(" 在注册时被另一个程序换成了另一个文件")},
     };
+    // The owner's ACL and attributes, where the file system keeps them.
+    const bool acls = aclTool("setfacl", {"-m", "u:1:r", folder.file("bait.ini")}).has_value();
+    if (acls) {
+        cases.append({"ACL removed after the checks", Moment::Exchanging,
+                      [&] { ASSERT_TRUE(aclTool("setfacl", {"-b", userFile})); }, 0, changed});
+        cases.append({"attribute set after the checks", Moment::Exchanging,
+                      [&] { ASSERT_EQ(::setxattr(path.constData(), "user.note", "set", 3, 0), 0); }, 0, changed});
+    }
+    int kept = 0;
     for (const Case &c : cases) {
         QFile::remove(userFile);
         write(userFile, OtherDataSources);
-        ::chmod(QFile::encodeName(userFile), 0644);
+        ::chmod(path.constData(), 0644);
+        if (acls)
+            aclTool("setfacl", {"-m", "u:1:r", userFile});
+        const QString original = stateOf(userFile);
+        QString made;
         setExchangeRefusal(c.exchangeRefusal);
         {
-            const Interleaved during(c.moment, c.act);
+            const Interleaved during(c.moment, [&] {
+                if (c.act)
+                    c.act();
+                made = stateOf(userFile);
+            });
             const QString description = refusal(folder.file("myd.mdb"));
             EXPECT_TRUE(c.description.isEmpty() ? description.isEmpty() : description.startsWith(c.description))
                 << c.what << ": " << description.toStdString();
         }
         setExchangeRefusal(0);
-        if (c.description.isEmpty()) {
+        if (c.description.isEmpty())
             EXPECT_EQ(myddc(userFile), folder.file("myd.mdb")) << c.what;
-        } else {
-            EXPECT_EQ(QFile::exists(userFile) ? std::optional(read(userFile)) : std::nullopt, c.after) << c.what;
-            EXPECT_EQ(QFileInfo(userFile).isSymLink(), c.after == bait) << c.what;
-        }
-        EXPECT_EQ(filesIn(folder.path()).size(), 1 + QFile::exists(userFile) + c.kept) << c.what;
+        else
+            EXPECT_EQ(stateOf(userFile), c.putBack ? original : made) << c.what;
+        kept += c.kept;
+        EXPECT_EQ(filesIn(folder.path()).size(), 1 + QFile::exists(userFile) + kept) << c.what;
         EXPECT_EQ(read(folder.file("bait.ini")), bait) << c.what;
     }
-    // Its owner makes it private at the last moment: it stays private.
+    // The next start writes the file and keeps it private; what was named as kept stays.
     QFile::remove(userFile);
     write(userFile, OtherDataSources);
-    {
-        const Interleaved makePrivate(Moment::BeforeReplacing, [&] { ::chmod(QFile::encodeName(userFile), 0600); });
-        EXPECT_EQ(refusal(folder.file("myd.mdb")), changed);
-    }
-    EXPECT_EQ(QFileInfo(userFile).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    ::chmod(path.constData(), 0600);
     registerMyddc(folder.file("myd.mdb"));
     EXPECT_EQ(myddc(userFile), folder.file("myd.mdb"));
     EXPECT_EQ(QFileInfo(userFile).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
-    EXPECT_EQ(filesIn(folder.path()), (QStringList{"bait.ini", "odbc.ini"})) << "a kept file goes with the next write";
+    const QStringList keptFiles = QDir(folder.path()).entryList({"odbc.ini.hestova-kept-*"}, QDir::Files);
+    EXPECT_EQ(keptFiles.size(), 1);
+    for (const QString &name : keptFiles)
+        EXPECT_EQ(read(folder.file(name)), bait);
 }
 
 TEST(UserFile, RegistrationThatCannotBeWrittenSaysWhyAndLeavesTheFileAsItWas)
@@ -321,6 +382,17 @@ TEST(UserFile, RegistrationThatCannotBeWrittenSaysWhyAndLeavesTheFileAsItWas)
         EXPECT_EQ(read(userFile), content);
     }
     EXPECT_EQ(filesIn(folder.path()), QStringList{"odbc.ini"}) << "nothing left beside it";
+
+    // A folder on the way that may not be searched is named as the one that cannot be opened.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to search as another user";
+    openToOthers(folder.path());
+    ASSERT_EQ(::mkdir(QFile::encodeName(folder.file("closed")).constData(), 0700), 0);
+    const QString closed = folder.file("closed/odbc.ini");
+    qputenv("ODBCINI", QFile::encodeName(closed));
+    const AsNobody nobody;
+    EXPECT_EQ(refusal(folder.file("myd.mdb")), QStringLiteral("用户数据源文件 %1 所在的文件夹 %2 无法打开：%3")
+                                                   .arg(closed, folder.file("closed"), systemErrorText(EACCES)));
 }
 
 TEST(UserFile, ReplacedUserFileKeepsOwnerGroupModeAndAclOrStaysUntouched)
