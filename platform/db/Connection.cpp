@@ -51,46 +51,27 @@ QString odbcConnectionString(const QList<ConnectionEntry> &entries)
     return parts.join(QLatin1Char(';'));
 }
 
-// The database file the driver is to open: the string's own, else its data source's as the installer reads it.
-QString databaseFile(const QList<ConnectionEntry> &entries)
-{
-    const QString database = entryValue(entries, QStringLiteral("Database"));
-    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
-    if (database.isEmpty() && !dsn.isEmpty())
-        return odbcini::OdbcInstaller::dataSourceAttribute(dsn, QStringLiteral("Database"));
-    return database;
-}
-
-// A data source that leads to another database than the one this process registered it over (its registration
-// failed, or another program changed it) is registered again before any connection is opened there.
-void leadToRegisteredDatabase(const QList<ConnectionEntry> &entries, const RegisteredDatabase &registered)
-{
-    if (registered.accepts(databaseFile(entries)))
-        return;
-    QString reason;
-    try {
-        odbcini::OdbcInstaller::registerAgain(entryValue(entries, QStringLiteral("DSN")));
-    } catch (const AppError &error) {
-        // Told in the refusal below, unless the data source leads to the database all the same.
-        reason = error.description();
-    }
-    const QString database = databaseFile(entries);
-    if (!registered.accepts(database))
-        throw registered.refusal(database, reason);
-}
-
 // The driver would create a missing database file (some ignore NoCreat), so the file is checked first.
-void checkDatabaseFile(const QList<ConnectionEntry> &entries)
+void checkDatabaseFile(const QString &database, const QString &dsn)
 {
-    const QString database = databaseFile(entries);
     if (database.isEmpty())
         return;  // not a file data source, or not registered: the driver manager reports it
-    const QString dsn = entryValue(entries, QStringLiteral("DSN"));
     const QFileInfo file(database);
     if (!file.exists())
         throw AppError(ErrorNumber::Connection, QStringLiteral("数据库文件未找到：%1（数据源 %2）").arg(database, dsn));
     if (!file.isFile() || !file.isReadable())
         throw AppError(ErrorNumber::Connection, QStringLiteral("数据库文件无法读取：%1（数据源 %2）").arg(database, dsn));
+}
+
+// The driver manager waits for ever on a user file that is a named pipe.
+void checkUserFile(const QString &dsn)
+{
+    try {
+        odbcini::OdbcInstaller::checkUserFile();
+    } catch (const AppError &error) {
+        const QString source = dsn.isEmpty() ? QString() : QStringLiteral("数据源 %1 ").arg(dsn);
+        throw AppError(ErrorNumber::Connection, source + QStringLiteral("没有连接：") + error.description());
+    }
 }
 
 }  // namespace
@@ -105,63 +86,40 @@ void Connection::Open(const QString &connectionString)
     if (isOpen())
         throw AppError(ErrorNumber::Connection, QStringLiteral("连接已经打开"));
     const QList<ConnectionEntry> entries = parseConnectionString(connectionString);
-    const QString odbcString = odbcConnectionString(entries);
     const QString dsn = entryValue(entries, QStringLiteral("DSN"));
-    try {
-        odbcini::OdbcInstaller::checkUserFile();
-    } catch (const AppError &error) {
-        const QString source = dsn.isEmpty() ? QString() : QStringLiteral("数据源 %1 ").arg(dsn);
-        throw AppError(ErrorNumber::Connection, source + QStringLiteral("没有连接：") + error.description());
-    }
-    const RegisteredDatabase registered(dsn);
-    leadToRegisteredDatabase(entries, registered);
-    checkDatabaseFile(entries);
-    std::optional<AppError> notFound = connectDriver(odbcString);
-    std::optional<QString> refused = notFound ? std::nullopt : refusedDatabase(registered);
-    if (!notFound && !refused)
-        return;
-    // The driver manager did not find the data source, or the driver read it as naming no database file and
-    // opened an empty one (as when the driver manager ignores the user file), or another one than registered. The
-    // user file may have been rewritten by another copy of the program when they read it, or this copy's
-    // registration failed: the data source is registered again once. The driver manager keeps what it read for
-    // some seconds, so the second try names the registered driver itself.
-    Close();
-    std::optional<QString> driver;
-    try {
-        driver = dsn.isEmpty() ? std::nullopt : odbcini::OdbcInstaller::registerAgain(dsn);
-    } catch (const AppError &error) {
-        if (notFound)
-            throw;
-        throw registered.refusal(*refused, error.description());
-    }
-    if (!driver)
-        throw notFound ? *notFound : registered.refusal(*refused, QString());
-    checkDatabaseFile(entries);
-    notFound = connectDriver(QStringLiteral("DRIVER={%1};").arg(*driver) + odbcString);
-    if (notFound)
-        throw *notFound;
-    refused = refusedDatabase(registered);
-    if (refused) {
-        Close();
-        throw registered.refusal(*refused, refused->isEmpty()
-                                               ? odbcini::OdbcInstaller::unwritableUserFileText(QFile::decodeName(
-                                                     odbcini::OdbcInstaller::userDataSourceFile()))
-                                               : QString());
+    checkUserFile(dsn);
+    RegisteredDatabase registered(dsn);
+    // Check, connect, verify. What failed may be mended by registering the data source again, once: the user file
+    // may have been rewritten by another program or copy since, or this copy's registration failed.
+    for (;;) {
+        checkDatabaseFile(registered.lead(entryValue(entries, QStringLiteral("Database"))), dsn);
+        const std::optional<AppError> failure = connectVerified(registered.driverString(odbcConnectionString(entries)),
+                                                                registered);
+        if (!failure)
+            return;
+        if (!registered.registerAgain())
+            throw registered.unmended(*failure);
     }
 }
 
-std::optional<QString> Connection::refusedDatabase(const RegisteredDatabase &registered) const
+std::optional<AppError> Connection::connectVerified(const QString &odbcString, const RegisteredDatabase &registered)
 {
+    if (std::optional<AppError> failure = connectDriver(odbcString))
+        return failure;
     SQLCHAR name[4096] = {};
     SQLSMALLINT length = 0;
-    // The SQLite3 driver names the file as the data source or the string gave it.
-    const SQLRETURN rc = SQLGetInfo(m_connection, SQL_DATABASE_NAME, name, sizeof name, &length);
-    if (!succeeded(rc))
-        return std::nullopt;  // a driver that cannot tell is taken at its word
+    // The SQLite3 driver names the file as the data source or the string gave it; a driver that cannot tell is taken
+    // at its word.
+    if (!succeeded(SQLGetInfo(m_connection, SQL_DATABASE_NAME, name, sizeof name, &length)))
+        return std::nullopt;
     const QString database = QString::fromLocal8Bit(reinterpret_cast<const char *>(name));
     if (!database.isEmpty() && registered.accepts(database))
         return std::nullopt;
-    return database;
+    // None: the driver manager ignored the user file, and the driver opened an empty database.
+    Close();
+    return registered.refusal(database, database.isEmpty() ? odbcini::OdbcInstaller::unwritableUserFileText(
+                                                                 QFile::decodeName(odbcini::OdbcInstaller::userDataSourceFile()))
+                                                           : QString());
 }
 
 std::optional<AppError> Connection::connectDriver(const QString &odbcString)
@@ -189,10 +147,7 @@ std::optional<AppError> Connection::connectDriver(const QString &odbcString)
         const Diagnostic diagnostic = firstDiagnostic(SQL_HANDLE_DBC, connection);
         SQLFreeHandle(SQL_HANDLE_DBC, connection);
         SQLFreeHandle(SQL_HANDLE_ENV, environment);
-        const AppError error = diagnosticError(diagnostic, ErrorNumber::Connection);
-        if (diagnostic.sqlState == QLatin1String("IM002"))  // data source name not found
-            return error;
-        throw error;
+        return diagnosticError(diagnostic, ErrorNumber::Connection);
     }
     m_environment = environment;
     m_connection = connection;

@@ -23,9 +23,9 @@ public:
 
     // Fails with ErrorNumber::Connection, and creates nothing, when the data source's database file is missing
     // or unreadable, or when the driver opens no named database. A data source that this process registered is
-    // only used when it leads to the database file registered (the same file, through any name); one that leads
-    // elsewhere, or that the driver manager does not find, is registered again, and the connection refused when
-    // that does not help.
+    // only used when it leads to the database file registered (the same file, through any name), and the driver is
+    // told that file; one that leads elsewhere, or a connection through it that fails, is registered again once,
+    // and the connection refused when that does not help.
     void Open(const QString &connectionString);
     void Close();
     bool isOpen() const { return m_connection != nullptr; }
@@ -43,11 +43,11 @@ public:
     void *handle() const;
 
 private:
-    // Connects with the driver-manager string; returns the error when the data source is not found, throws others.
+    // Connects with the driver-manager string; returns the driver manager's or the driver's error. Throws when no
+    // ODBC handle can be had.
     std::optional<AppError> connectDriver(const QString &odbcString);
-    // The database the open connection's driver works on when it is not the one to work on: none (empty), or not
-    // the registered one; nullopt when it is.
-    std::optional<QString> refusedDatabase(const RegisteredDatabase &registered) const;
+    // Connects and checks that the driver works on the registered database; returns why not, closed again.
+    std::optional<AppError> connectVerified(const QString &odbcString, const RegisteredDatabase &registered);
     void endTransaction(short completionType);
 
     void *m_environment = nullptr;

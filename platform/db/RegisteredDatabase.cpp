@@ -32,6 +32,12 @@ bool sameFile(const QString &first, const QString &second)
            QDir::cleanPath(QFileInfo(first).absoluteFilePath()) == QDir::cleanPath(QFileInfo(second).absoluteFilePath());
 }
 
+// The database file the data source leads to, as the installer reads it.
+QString leadsTo(const QString &dsn)
+{
+    return odbcini::OdbcInstaller::dataSourceAttribute(dsn, QStringLiteral("Database"));
+}
+
 }  // namespace
 
 RegisteredDatabase::RegisteredDatabase(const QString &dsn)
@@ -41,9 +47,62 @@ RegisteredDatabase::RegisteredDatabase(const QString &dsn)
 {
 }
 
+QString RegisteredDatabase::lead(const QString &named)
+{
+    if (!named.isEmpty() || m_dsn.isEmpty())
+        return named;
+    QString database = leadsTo(m_dsn);
+    if (!accepts(database)) {
+        // Its registration failed, or another program changed it.
+        registerAgain();
+        database = leadsTo(m_dsn);
+        if (!accepts(database))
+            throw refusal(database);
+    }
+    return m_file ? *m_file : database;
+}
+
+QString RegisteredDatabase::driverString(const QString &odbcString) const
+{
+    if (!m_file)
+        return odbcString;
+    // The driver takes the first value of a key, up to the next ";": a path that holds one is left to the data
+    // source, and what the driver opened is checked after.
+    QString told = m_driver ? QStringLiteral("DRIVER={%1};").arg(*m_driver) : QString();
+    told += QStringLiteral("NoCreat=1;");
+    if (!m_file->contains(QLatin1Char(';')))
+        told += QStringLiteral("Database=%1;").arg(*m_file);
+    return told + odbcString;
+}
+
 bool RegisteredDatabase::accepts(const QString &database) const
 {
     return !m_file || sameFile(database, *m_file);
+}
+
+bool RegisteredDatabase::registerAgain()
+{
+    if (!m_file || m_registeredAgain)
+        return false;
+    m_registeredAgain = true;
+    try {
+        m_driver = odbcini::OdbcInstaller::registerAgain(m_dsn);
+    } catch (const AppError &error) {
+        // Told in the refusal, unless the data source leads to the database all the same.
+        m_reason = error.description();
+        return false;
+    }
+    return m_driver.has_value();
+}
+
+AppError RegisteredDatabase::unmended(const AppError &failure) const
+{
+    if (m_file) {
+        const QString database = leadsTo(m_dsn);
+        if (!accepts(database))
+            return refusal(database);
+    }
+    return failure;
 }
 
 AppError RegisteredDatabase::refusal(const QString &database, const QString &reason) const

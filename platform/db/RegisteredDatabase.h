@@ -8,23 +8,46 @@
 
 namespace hestova::db {
 
-// The database file over which this process registered (or tried to register) a data source: a connection through
-// that data source works on this file and no other.
+// The database file over which this process registered (or tried to register) a data source, and the rule that a
+// connection through that data source works on this file and no other. Any database will do for a data source not
+// registered here.
 class RegisteredDatabase {
 public:
     explicit RegisteredDatabase(const QString &dsn);
 
+    // Before connecting: the database file the connection is to use, as `named` in its string or else as the data
+    // source leads to it. A data source registered here that leads elsewhere is registered again; throws its refusal
+    // when it still does.
+    QString lead(const QString &named);
+
+    // The string handed to the driver: for a data source registered here, the registered file, which the driver is
+    // not to create, so that it opens that file whatever it reads of the data source meanwhile; after registering
+    // again, the driver itself too, as the driver manager may still hold what it read before.
+    QString driverString(const QString &odbcString) const;
+
     // Whether `database`, as the installer or the driver names it, is the registered file: the same file (device and
-    // inode), or the same path where neither exists. Any database will do for a data source not registered here.
+    // inode), or the same path where neither exists.
     bool accepts(const QString &database) const;
 
-    // Refuses the connection through a data source that leads to `database` (empty: to none) instead; `reason` says
-    // why registering again did not help.
+    // Registers the data source again, once: false when it is not registered here, was registered again already, or
+    // registering failed (the refusal then says why).
+    bool registerAgain();
+
+    // After a failed connection (`failure`, or a database the driver opened that is not the registered one), that
+    // registering again did not mend: the refusal naming both files when the data source leads elsewhere, else
+    // `failure`.
+    AppError unmended(const AppError &failure) const;
+
+    // Refuses the connection through a data source that leads to `database` (empty: to none) instead.
     AppError refusal(const QString &database, const QString &reason) const;
+    AppError refusal(const QString &database) const { return refusal(database, m_reason); }
 
 private:
     QString m_dsn;
     std::optional<QString> m_file;
+    bool m_registeredAgain = false;
+    std::optional<QString> m_driver;  // the registered driver, once registered again
+    QString m_reason;  // why registering again failed
 };
 
 }  // namespace hestova::db

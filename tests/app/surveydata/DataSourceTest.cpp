@@ -185,44 +185,67 @@ TEST(DataSource, ConnectionRegistersAgainWhenTheEntriesVanished)
 
 TEST(DataSource, ConnectionReachesNoDatabaseButTheRegisteredOne)
 {
-    // The registration is refused (a line unixODBC would cut) while "myddc" names another folder's database, or
-    // this folder's through a linked folder; or the installer still answers what it read before the file changed,
-    // while the driver reads it anew.
+    // Another program rewrites "myddc" to name another folder's database, there or missing (which the driver would
+    // create but for NoCreat), or this folder's through a linked folder. The registration is then refused (a line
+    // unixODBC would cut) or not; the installer may still answer what it read before the file changed, while the
+    // driver reads the file anew.
     TempAppFolder folder;
     QDir(folder.path()).mkpath("other");
+    QDir(folder.path()).mkpath("gone");
     ASSERT_TRUE(QFile::link(folder.path(), folder.file("linked")));
     const QString database = folder.file("myd.mdb");
     const QString other = folder.file("other/myd.mdb");
+    const QString missing = folder.file("gone/myd.mdb");
     TestDatabase::createFile(database);
     TestDatabase::createFile(other);
-    const QString linked = folder.file("linked/myd.mdb");
-    for (const auto &[named, readBefore] : {std::pair{other, false}, {other, true}, {linked, false}}) {
+    struct Case {
+        QString named;
+        bool noCreat;
+        bool readBefore;
+        bool refused;  // the registration
+    };
+    const QList<Case> cases{{other, true, false, true},   {other, true, true, true},  {missing, false, true, true},
+                            {missing, true, true, true},  {folder.file("linked/myd.mdb"), true, false, true},
+                            {missing, true, false, false}};
+    int stored = 0;
+    for (const Case &c : cases) {
         // An earlier start registered: after a write the installer reads the file anew, not what it read before.
         write(folder.odbcIniPath(), {});
         registerSurveyDataSource(database);
-        if (readBefore)
+        if (c.readBefore)
             OdbcInstaller::dataSourceAttribute("myddc", "Database");
-        write(folder.odbcIniPath(), "[archive]\nDriver=SQLite3\nPassword=" + QByteArray(2500, 'p') +
-                                    "\n[myddc]\nDriver=SQLite3\nDatabase=" + named.toLocal8Bit() + "\n");
+        write(folder.odbcIniPath(), (c.refused ? "[archive]\nDriver=SQLite3\nPassword=" + QByteArray(2500, 'p') + "\n"
+                                               : QByteArray()) +
+                                        "[myddc]\nDriver=SQLite3\nDatabase=" + c.named.toLocal8Bit() + "\n" +
+                                        (c.noCreat ? "NoCreat=1\n" : ""));
         const QByteArray before = read(folder.odbcIniPath());
-        EXPECT_THROW(registerSurveyDataSource(database), AppError);
+        if (c.refused)
+            EXPECT_THROW(registerSurveyDataSource(database), AppError);
+        const std::string what = c.named.toStdString() + (c.readBefore ? ", read before" : "");
+        const bool reachesOther = c.named == other && !c.readBefore;
         try {
             Connection connection;
             connection.Open(SurveyConnectionString);
-            connection.Execute("insert into mydjb values(1, '2024-1-1', 'here')");
-            EXPECT_NE(named, other) << "connected to the other folder's database";
+            connection.Execute("insert into mydjb values(" + QString::number(stored + 1) + ", '2024-1-1', 'here')");
+            ++stored;
+            EXPECT_FALSE(reachesOther) << what << ": connected to the other folder's database";
         } catch (const AppError &error) {
-            EXPECT_EQ(named, other) << error.description().toStdString();
+            EXPECT_TRUE(reachesOther) << what << ": " << error.boxText().toStdString();
             EXPECT_EQ(error.number(), ErrorNumber::Connection);
             EXPECT_TRUE(error.description().startsWith(
                 QStringLiteral("数据源 myddc 指向另一个数据库文件 %1，不是 %2，没有连接：数据源 myddc 未能注册：%3 第 3 行")
                     .arg(other, database, folder.odbcIniPath())))
                 << error.description().toStdString();
         }
-        EXPECT_EQ(read(folder.odbcIniPath()), before);
+        // Registered again where it may be written.
+        if (c.refused)
+            EXPECT_EQ(read(folder.odbcIniPath()), before) << what;
+        else
+            EXPECT_EQ(myddc(folder.odbcIniPath()), database) << what;
     }
-    EXPECT_EQ(surveysIn(database), 1);
+    EXPECT_EQ(surveysIn(database), stored);
     EXPECT_EQ(surveysIn(other), 0);
+    EXPECT_FALSE(QFile::exists(missing)) << "the driver created the missing database";
 }
 
 TEST(DataSource, UserFileTheDriverManagerIgnoresGivesNoConnection)
