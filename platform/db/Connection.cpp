@@ -115,11 +115,11 @@ std::optional<AppError> Connection::connectVerified(const QString &odbcString, c
     const QString database = QString::fromLocal8Bit(reinterpret_cast<const char *>(name));
     if (!database.isEmpty() && registered.accepts(database))
         return std::nullopt;
-    // None: the driver manager ignored the user file, and the driver opened an empty database.
+    // Another one, or none: the driver manager ignored the user file, and the driver opened an empty database.
     Close();
-    return registered.refusal(database, database.isEmpty() ? odbcini::OdbcInstaller::unwritableUserFileText(
-                                                                 QFile::decodeName(odbcini::OdbcInstaller::userDataSourceFile()))
-                                                           : QString());
+    const QString userFile = QFile::decodeName(odbcini::OdbcInstaller::userDataSourceFile());
+    return registered.refusal(database,
+                              database.isEmpty() ? odbcini::OdbcInstaller::unwritableUserFileText(userFile) : QString());
 }
 
 std::optional<AppError> Connection::connectDriver(const QString &odbcString)

@@ -118,7 +118,8 @@ QString StagedFile::keep()
     const QByteArray unique = name.right(StagedUniqueChars);
     const int folder = m_folder.descriptor();
     for (int tried = 1; tried <= MaxKeptNames; ++tried) {
-        const QByteArray kept = m_target + KeptMark + unique + (tried > 1 ? '-' + QByteArray::number(tried) : QByteArray());
+        const QByteArray kept =
+            m_target + KeptMark + unique + (tried > 1 ? '-' + QByteArray::number(tried) : QByteArray());
         if (::renameat2(folder, name.constData(), folder, kept.constData(), RENAME_NOREPLACE) == 0)
             return m_folder.shown(kept);
         if (errno != EEXIST)
