@@ -76,19 +76,13 @@ QString stateOf(const QString &path)
     struct stat status = {};
     if (::lstat(name.constData(), &status) != 0)
         return QStringLiteral("missing");
-    QStringList attributes;
-    char names[4096] = {};
-    const ssize_t listed = ::llistxattr(name.constData(), names, sizeof names);
-    for (const QByteArray &attribute : QByteArray(names, qMax<ssize_t>(listed, 0)).split('\0')) {
-        char value[4096] = {};
-        const ssize_t got = attribute.isEmpty() ? -1 : ::lgetxattr(name.constData(), attribute.constData(), value, sizeof value);
-        if (got >= 0)
-            attributes << QString::fromLatin1(attribute) + '=' + QString::fromLatin1(QByteArray(value, got).toHex());
-    }
-    attributes.sort();
-    return QStringLiteral("mode %1, %2:%3, [%4]: %5")
-        .arg(QString::number(status.st_mode, 8), QString::number(status.st_uid), QString::number(status.st_gid),
-             attributes.join(", "), QString::fromLocal8Bit(IniFiles::read(name)));
+    char names[4096] = {}, value[4096] = {};
+    QByteArrayList attributes = QByteArray(names, qMax<ssize_t>(::llistxattr(name, names, sizeof names), 0)).split('\0');
+    for (QByteArray &attribute : attributes)
+        attribute += '=' + QByteArray(value, qMax<ssize_t>(::lgetxattr(name, attribute, value, sizeof value), 0)).toHex();
+    std::sort(attributes.begin(), attributes.end());
+    return QString::asprintf("mode %o, %u:%u, ", status.st_mode, status.st_uid, status.st_gid) + attributes.join(' ') +
+           ": " + read(name);
 }
 
 // The output of setfacl or getfacl; nullopt when it fails (on a file system without ACLs).
@@ -264,16 +258,12 @@ TEST(UserFile, WhatOthersDoAroundTheExchangeIsKeptOrRefused)
         file.write("\n[appended]\nKey=in place\n");
     };
     const auto rewriteKeepingTimes = [&] {
-        struct stat before = {};
-        ASSERT_EQ(::stat(path.constData(), &before), 0);
+        const auto written = std::filesystem::last_write_time(path.toStdString());
         QByteArray content = read(userFile);
-        content[2] = 'D';
         QFile file(userFile);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        file.write(content);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.write(content.replace("data", "DATA")) == content.size());
         file.close();
-        const timespec times[2] = {before.st_atim, before.st_mtim};
-        ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+        std::filesystem::last_write_time(path.toStdString(), written);
     };
     const auto makePrivate = [&] { ASSERT_EQ(::chmod(path.constData(), 0600), 0); };
     const QString holder = QStringLiteral("用户数据源文件 ") + userFile;
