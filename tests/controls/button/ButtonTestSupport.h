@@ -1,14 +1,20 @@
 #pragma once
 
+#include "TempAppFolder.h"
+
+#include "common/ControlLoader.h"
+#include "common/LateBound.h"
+#include "common/UserControl.h"
 #include "screen/OleColor.h"
 
 #include <QColor>
 #include <QEvent>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
-
-class QObject;
+#include <gtest/gtest.h>
+#include <memory>
 
 namespace buttontest {
 
@@ -26,5 +32,36 @@ void sendMouse(QWidget *control, QEvent::Type type, const QPoint &at, Qt::MouseB
 void move(QWidget *control, const QPoint &at);
 void press(QWidget *control, const QPoint &at, Qt::MouseButton button = Qt::LeftButton);
 void release(QWidget *control, const QPoint &at, Qt::MouseButton button = Qt::LeftButton);
+
+using hestova::OleColor;
+constexpr OleColor Red = 0x0000FF, Green = 0x00FF00, Yellow = 0x00FFFF, Cyan = 0xFFFF00;
+constexpr OleColor Magenta = 0xFF00FF, Grey = 0x404040;
+
+// A button created by ProgID from the plugin in a shown host, in one colour per area and look, with the
+// pointer over it; its Clicks are counted.
+class PluginButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    hestova::controls::PersistentControl *persistent()
+    {
+        return qobject_cast<hestova::controls::PersistentControl *>(button);
+    }
+
+    // Where the pointer is, at a point of the button (what a leave is checked against).
+    void pointAt(const QPoint &at);
+
+    QColor textArea() { return shown(button).pixelColor(60, 12); }
+    QColor pictureArea() { return shown(button).pixelColor(10, 12); }
+
+    TempAppFolder folder;
+    std::unique_ptr<hestova::controls::ControlLoader> loader;
+    QPointer<QWidget> host;
+    QWidget *button = nullptr;
+    std::unique_ptr<hestova::controls::LateBound> bound;
+    QObject counter;
+    int clicks = 0;
+};
 
 }  // namespace buttontest

@@ -1,84 +1,18 @@
 // The button as a host sees it: created by ProgID from the plugin and driven by member names only.
 #include "ButtonTestSupport.h"
-#include "TempAppFolder.h"
 
 #include "common/ControlLoader.h"
 #include "common/LateBound.h"
 #include "common/Picture.h"
 #include "common/PropertyBag.h"
-#include "common/UserControl.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
-#include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 using namespace hestova;
 using namespace buttontest;
-
-namespace {
-
-constexpr OleColor Red = 0x0000FF, Green = 0x00FF00, Yellow = 0x00FFFF, Cyan = 0xFFFF00;
-constexpr OleColor Magenta = 0xFF00FF, Grey = 0x404040;
-
-class PluginButtonTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder.copyControls();
-        loader = std::make_unique<controls::ControlLoader>(folder.file(QStringLiteral("controls")));
-        host = new QWidget;
-        host->resize(300, 120);
-        button = loader->createControl(QStringLiteral("Tobrel.qeTobrel"), host);
-        ASSERT_NE(button, nullptr);
-        bound = std::make_unique<controls::LateBound>(button);
-        persistent()->ReadProperties(controls::PropertyBag());
-        button->setGeometry(10, 10, 100, 25);
-        bound->set("ColorPnormal", Red);
-        bound->set("ColorTnormal", Green);
-        bound->set("ColorPmove", Yellow);
-        bound->set("ColorTmove", Cyan);
-        bound->set("ColorPdown", Magenta);
-        bound->set("ColorTdown", Grey);
-        bound->set("BorderStyleMove", 0);
-        bound->set("BorderStyleDown", 0);
-        bound->connectEvent("Click", &counter, [this](const QVariantList &) { ++clicks; });
-        QCursor::setPos(button->mapToGlobal(QPoint(50, 10)));  // over the button, no move delivered to it
-        host->show();
-    }
-
-    void TearDown() override
-    {
-        if (QWidget::mouseGrabber())
-            QWidget::mouseGrabber()->releaseMouse();
-        delete host;
-    }
-
-    controls::PersistentControl *persistent() { return qobject_cast<controls::PersistentControl *>(button); }
-
-    // Where the pointer is, at a point of the button (what a leave is checked against).
-    void pointAt(const QPoint &at)
-    {
-        QCursor::setPos(button->mapToGlobal(at));
-        QCoreApplication::processEvents();
-    }
-
-    QColor textArea() { return shown(button).pixelColor(60, 12); }
-    QColor pictureArea() { return shown(button).pixelColor(10, 12); }
-
-    TempAppFolder folder;
-    std::unique_ptr<controls::ControlLoader> loader;
-    QPointer<QWidget> host;
-    QWidget *button = nullptr;
-    std::unique_ptr<controls::LateBound> bound;
-    QObject counter;
-    int clicks = 0;
-};
-
-}  // namespace
 
 TEST_F(PluginButtonTest, PropertiesHaveTheirInitialValuesAfterInitProperties)
 {
