@@ -72,6 +72,7 @@ void PluginButtonTest::SetUp()
     bound->connectEvent("Click", &counter, [this](const QVariantList &) { ++clicks; });
     QCursor::setPos(button->mapToGlobal(QPoint(50, 10)));  // over the button, no move delivered to it
     host->show();
+    QApplication::setActiveWindow(host);  // the button captures the mouse only in the active window
 }
 
 void PluginButtonTest::TearDown()

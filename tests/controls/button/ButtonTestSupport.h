@@ -37,7 +37,7 @@ using hestova::OleColor;
 constexpr OleColor Red = 0x0000FF, Green = 0x00FF00, Yellow = 0x00FFFF, Cyan = 0xFFFF00;
 constexpr OleColor Magenta = 0xFF00FF, Grey = 0x404040;
 
-// A button created by ProgID from the plugin in a shown host, in one colour per area and look, with the
+// A button created by ProgID from the plugin in a shown, active host, in one colour per area and look, with the
 // pointer over it; its Clicks are counted.
 class PluginButtonTest : public ::testing::Test {
 protected:

@@ -129,6 +129,31 @@ TEST_F(PluginButtonTest, HoverPressAndLeaveFollowTheStateMachine)
     EXPECT_EQ(lookWhileMenuOpen, plain(Cyan));
     EXPECT_EQ(textArea(), plain(Cyan));
 
+    // A box that the Click opens takes the activation: the button stays lit while it is open and, closed with the
+    // pointer on the button, until a move in its window, active again, takes the capture. A window that the Click
+    // leaves active leaves it normal.
+    QWidget box;
+    QWidget *activeAfterClick = nullptr;
+    menu = bound->connectEvent("Click", &counter, [&](const QVariantList &) {
+        QApplication::setActiveWindow(&box);
+        lookWhileMenuOpen = textArea();
+        QApplication::setActiveWindow(activeAfterClick);
+    });
+    press(button, QPoint(50, 10));
+    release(button, QPoint(50, 10));
+    EXPECT_EQ(lookWhileMenuOpen, plain(Cyan));
+    EXPECT_EQ(textArea(), plain(Cyan));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    activeAfterClick = &box;
+    press(button, QPoint(50, 10));
+    release(button, QPoint(50, 10));
+    QObject::disconnect(menu);
+    EXPECT_EQ(textArea(), plain(Green));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    QApplication::setActiveWindow(host);
+    move(button, QPoint(50, 10));
+    EXPECT_EQ(QWidget::mouseGrabber(), button);
+
     // Closed with the pointer on the window's body, it leaves the button normal at once, not captured and lit
     // until the next move.
     press(button, QPoint(50, 10));
@@ -154,7 +179,7 @@ TEST_F(PluginButtonTest, HoverPressAndLeaveFollowTheStateMachine)
     });
     release(button, QPoint(50, 10));
     EXPECT_EQ(textArea(), plain(Green));
-    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(clicks, 6);
     QCoreApplication::processEvents();
 }
 
@@ -216,15 +241,24 @@ TEST_F(PluginButtonTest, DrawbottonIsCallableByName)
 TEST_F(PluginButtonTest, AnAccessKeyRaisesClickWithoutDrawing)
 {
     bound->set("Keys", QStringLiteral("q"));
-    host->activateWindow();
-    QApplication::setActiveWindow(host);
     QTest::keyClick(host, Qt::Key_Q, Qt::AltModifier);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(textArea(), plain(Green));
 
+    // Hovering, it stays lit through a box that the Click opens.
+    move(button, QPoint(50, 10));
+    QWidget box;
+    auto opensBox = bound->connectEvent("Click", &counter, [&](const QVariantList &) {
+        QApplication::setActiveWindow(&box);
+        QApplication::setActiveWindow(host);
+    });
+    QTest::keyClick(host, Qt::Key_Q, Qt::AltModifier);
+    QObject::disconnect(opensBox);
+    EXPECT_EQ(textArea(), plain(Cyan));
+
     bound->set("Enabled", false);
     QTest::keyClick(host, Qt::Key_Q, Qt::AltModifier);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(PluginButtonTest, DisabledButtonShowsTheDisabledLookAndReadsBackDisabled)
