@@ -5,44 +5,27 @@
 
 using namespace buttontest;
 
-namespace {
-
-class ButtonActivationTest : public PluginButtonTest {
-protected:
-    void SetUp() override
-    {
-        PluginButtonTest::SetUp();
-        activate(host);
-    }
-
-    static void activate(QWidget *window)
-    {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    }
-};
-
-}  // namespace
-
-TEST_F(ButtonActivationTest, AWindowActivatedOverTheButtonTakesTheMouseFromIt)
+TEST_F(PluginButtonTest, AWindowActivatedOverTheButtonTakesTheMouseFromIt)
 {
+    const auto activate = [](QWidget *window) { window->activateWindow(); return QTest::qWaitForWindowActive(window); };
+    ASSERT_TRUE(activate(host));
     move(button, QPoint(50, 10));
     ASSERT_EQ(QWidget::mouseGrabber(), button);
 
     QWidget other;  // another program's window, or another of the program's own
     other.setGeometry(host->geometry());
     other.show();
-    activate(&other);
+    ASSERT_TRUE(activate(&other));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     EXPECT_EQ(textArea(), plain(Green));
 
-    // Moves reach a window that is not active: the button lights, without taking the mouse.
+    // Moves reach a window that is not active: the button lights without taking the mouse.
     move(button, QPoint(150, 10));
     move(button, QPoint(50, 10));
     EXPECT_EQ(textArea(), plain(Cyan));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 
-    activate(host);
+    ASSERT_TRUE(activate(host));
     move(button, QPoint(51, 10));
     EXPECT_EQ(QWidget::mouseGrabber(), button);
 }

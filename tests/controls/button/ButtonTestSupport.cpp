@@ -1,10 +1,8 @@
 #include "ButtonTestSupport.h"
 
 #include "common/Picture.h"
-#include "common/PropertyBag.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -48,44 +46,6 @@ void press(QWidget *control, const QPoint &at, Qt::MouseButton button)
 void release(QWidget *control, const QPoint &at, Qt::MouseButton button)
 {
     sendMouse(control, QEvent::MouseButtonRelease, at, button);
-}
-
-void PluginButtonTest::SetUp()
-{
-    folder.copyControls();
-    loader = std::make_unique<hestova::controls::ControlLoader>(folder.file(QStringLiteral("controls")));
-    host = new QWidget;
-    host->resize(300, 120);
-    button = loader->createControl(QStringLiteral("Tobrel.qeTobrel"), host);
-    ASSERT_NE(button, nullptr);
-    bound = std::make_unique<hestova::controls::LateBound>(button);
-    persistent()->ReadProperties(hestova::controls::PropertyBag());
-    button->setGeometry(10, 10, 100, 25);
-    bound->set("ColorPnormal", Red);
-    bound->set("ColorTnormal", Green);
-    bound->set("ColorPmove", Yellow);
-    bound->set("ColorTmove", Cyan);
-    bound->set("ColorPdown", Magenta);
-    bound->set("ColorTdown", Grey);
-    bound->set("BorderStyleMove", 0);
-    bound->set("BorderStyleDown", 0);
-    bound->connectEvent("Click", &counter, [this](const QVariantList &) { ++clicks; });
-    QCursor::setPos(button->mapToGlobal(QPoint(50, 10)));  // over the button, no move delivered to it
-    host->show();
-    QApplication::setActiveWindow(host);  // the button captures the mouse only in the active window
-}
-
-void PluginButtonTest::TearDown()
-{
-    if (QWidget::mouseGrabber())
-        QWidget::mouseGrabber()->releaseMouse();
-    delete host;
-}
-
-void PluginButtonTest::pointAt(const QPoint &at)
-{
-    QCursor::setPos(button->mapToGlobal(at));
-    QCoreApplication::processEvents();
 }
 
 }  // namespace buttontest
