@@ -229,8 +229,7 @@ void QeTobrel::setButtonEnabled(bool value)
     setEnabled(value);
     if (!value) {
         // A disabled window gets no mouse input: it keeps no capture and shows no tip.
-        if (QWidget::mouseGrabber() == this)
-            releaseMouse();
+        releaseCapture();
         SharedToolTip::hide();
     }
     changed("Enabled", true);
@@ -398,6 +397,15 @@ bool QeTobrel::event(QEvent *event)
             SharedToolTip::hide();
         return true;
     }
+    case QEvent::WindowDeactivate:
+        // The window now active gets the mouse. A box that the Click handler opens takes the activation while the
+        // button still shows the look of the click; the handler's end decides.
+        releaseCapture();
+        if (m_hooked)
+            SharedToolTip::hide();
+        if (!m_inClick)
+            endHover();
+        break;
     case QEvent::Leave:
         if (m_hooked)
             SharedToolTip::hide();
@@ -436,8 +444,7 @@ void QeTobrel::mouseMoveEvent(QMouseEvent *event)
 {
     if (!isInside(event->position().toPoint())) {
         endHover();
-        if (QWidget::mouseGrabber() == this)
-            releaseMouse();
+        releaseCapture();
         if (m_hooked)
             SharedToolTip::hide();
         return;
@@ -447,7 +454,7 @@ void QeTobrel::mouseMoveEvent(QMouseEvent *event)
         m_hovering = true;
     }
     // Keeps the move that leaves the button coming to it.
-    grabMouse();
+    capture();
 }
 
 void QeTobrel::mousePressEvent(QMouseEvent *event)
@@ -481,20 +488,44 @@ void QeTobrel::clicked()
 {
     // A box or menu that the handler opens must get the mouse, as it would after the cancel-mode
     // release of a capture; the capture is taken again below.
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
-    QPointer<QeTobrel> alive(this);
-    emit Click();
-    if (!alive)
+    releaseCapture();
+    if (!raiseClick())
         return;  // the handler unloaded the button's window
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
+    releaseCapture();
     // The mouse up drew the hover look. A menu or box that the handler opened and closed, or a window it
     // disabled or hid, may have left the pointer elsewhere, and no move tells the button so.
     if (!pointerIsOver())
         endHover();
     else if (isVisible() && isEnabled() && !QApplication::activePopupWidget())  // an open pop-up menu keeps the mouse
+        capture();
+}
+
+bool QeTobrel::raiseClick()
+{
+    QPointer<QeTobrel> alive(this);
+    m_inClick = true;
+    emit Click();
+    if (!alive)
+        return false;
+    m_inClick = false;
+    // A window that the handler opened and left active took the activation while the handler ran.
+    const QWidget *active = QApplication::activeWindow();
+    if (active && active != window())
+        endHover();
+    return true;
+}
+
+// The capture is held only while the control's window is the active one: a click on another window goes there.
+void QeTobrel::capture()
+{
+    if (isActiveWindow())
         grabMouse();
+}
+
+void QeTobrel::releaseCapture()
+{
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
 }
 
 void QeTobrel::rebuildAccessKeys()
@@ -511,7 +542,7 @@ void QeTobrel::rebuildAccessKeys()
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this] {
             if (isEnabled())
-                emit Click();
+                raiseClick();
         });
         m_accessKeys.append(shortcut);
     }

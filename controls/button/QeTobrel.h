@@ -168,6 +168,9 @@ private:
     void announce(const char *storedName);
     void changed(const char *storedName, bool repaint);
     void clicked();
+    bool raiseClick();  // false when the handler destroyed the button
+    void capture();
+    void releaseCapture();
     bool isInside(const QPoint &at) const;  // the mouse-move test of the pointer at a point of the control
     bool pointerIsOver() const;
     void endHover();  // no longer hovering
@@ -202,6 +205,7 @@ private:
     ButtonLayout m_layout;
     bool m_hovering = false;
     bool m_leftPressed = false;
+    bool m_inClick = false;  // the Click handler runs
     QImage m_surface;
     std::unique_ptr<DrawPic> m_drawPic;
 

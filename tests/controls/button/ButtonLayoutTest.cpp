@@ -7,6 +7,9 @@ using namespace hestova::tobrel;
 
 namespace {
 
+constexpr int max = std::numeric_limits<int>::max();
+constexpr int min = std::numeric_limits<int>::min();
+
 LayoutInput input(double width, double height, int style, int persent)
 {
     LayoutInput in;
@@ -17,17 +20,20 @@ LayoutInput input(double width, double height, int style, int persent)
     return in;
 }
 
+LayoutInput withSquarePicture(LayoutInput in, PictureKind kind, int side, int imageSize)
+{
+    in.picture = kind;
+    in.pictureWidth = in.pictureHeight = side;
+    in.imageSize = imageSize;
+    return in;
+}
+
 }  // namespace
 
 TEST(ButtonLayout, SplitsLeftRightAndCentresTheBitmapSquare)
 {
     ButtonLayout layout;
-    LayoutInput in = input(100, 25, 0, 30);
-    in.picture = PictureKind::Bitmap;
-    in.pictureWidth = 32;
-    in.pictureHeight = 32;
-    in.imageSize = 16;
-    calcLayout(layout, in);
+    calcLayout(layout, withSquarePicture(input(100, 25, 0, 30), PictureKind::Bitmap, 32, 16));
     EXPECT_EQ(layout.wholeRect, (PixelRect{0, 0, 100, 25}));
     EXPECT_EQ(layout.pictureRect, (PixelRect{0, 0, 30, 25}));
     EXPECT_EQ(layout.textRect, (PixelRect{30, 0, 100, 25}));
@@ -56,27 +62,17 @@ TEST(ButtonLayout, AnyOtherStyleLaysOutLikeStyleZero)
 TEST(ButtonLayout, IconKeepsItsOwnSizeAndIgnoresImageSize)
 {
     ButtonLayout layout;
-    LayoutInput in = input(100, 25, 0, 30);
-    in.picture = PictureKind::Icon;
-    in.pictureWidth = 20;
-    in.pictureHeight = 20;
-    in.imageSize = 64;
-    calcLayout(layout, in);
+    calcLayout(layout, withSquarePicture(input(100, 25, 0, 30), PictureKind::Icon, 20, 64));
     EXPECT_EQ(layout.imageRect, (PixelRect{5, 2, 25, 22}));  // 2.5 rounds to 2
 }
 
 TEST(ButtonLayout, NoPictureOrEmptyPictureKeepsThePreviousPicturePlace)
 {
     ButtonLayout layout;
-    LayoutInput in = input(100, 25, 0, 30);
-    in.picture = PictureKind::Bitmap;
-    in.pictureWidth = 16;
-    in.pictureHeight = 16;
-    in.imageSize = 16;
-    calcLayout(layout, in);
+    calcLayout(layout, withSquarePicture(input(100, 25, 0, 30), PictureKind::Bitmap, 16, 16));
     const PixelRect placed = layout.imageRect;
 
-    in = input(200, 50, 0, 50);
+    LayoutInput in = input(200, 50, 0, 50);
     calcLayout(layout, in);  // no picture object
     EXPECT_EQ(layout.imageRect, placed);
     EXPECT_EQ(layout.picWidth, 16);
@@ -90,8 +86,6 @@ TEST(ButtonLayout, NoPictureOrEmptyPictureKeepsThePreviousPicturePlace)
 
 TEST(ButtonLayout, PersentIsNotClampedButSaturatesAtThe32BitLimits)
 {
-    constexpr int max = std::numeric_limits<int>::max();
-    constexpr int min = std::numeric_limits<int>::min();
     ButtonLayout layout;
     calcLayout(layout, input(100, 25, 0, 150));
     EXPECT_EQ(layout.pictureRect.right, 150);
@@ -106,14 +100,8 @@ TEST(ButtonLayout, PersentIsNotClampedButSaturatesAtThe32BitLimits)
 
 TEST(ButtonLayout, ImageSizeAtTheLimitsSaturatesInsteadOfOverflowing)
 {
-    constexpr int max = std::numeric_limits<int>::max();
-    constexpr int min = std::numeric_limits<int>::min();
     ButtonLayout layout;
-    LayoutInput in = input(100, 25, 0, 30);
-    in.picture = PictureKind::Bitmap;
-    in.pictureWidth = 16;
-    in.pictureHeight = 16;
-    in.imageSize = min;
+    LayoutInput in = withSquarePicture(input(100, 25, 0, 30), PictureKind::Bitmap, 16, min);
     calcLayout(layout, in);
     EXPECT_EQ(layout.imageRect.left, 1073741839);  // (30 + 2^31) / 2, rounded
     EXPECT_EQ(layout.imageRect.right, saturate32(qint64(1073741839) + min));

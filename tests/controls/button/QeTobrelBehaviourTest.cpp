@@ -1,84 +1,16 @@
 // The button as a host sees it: created by ProgID from the plugin and driven by member names only.
 #include "ButtonTestSupport.h"
-#include "TempAppFolder.h"
 
-#include "common/ControlLoader.h"
-#include "common/LateBound.h"
 #include "common/Picture.h"
 #include "common/PropertyBag.h"
-#include "common/UserControl.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
-#include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 using namespace hestova;
 using namespace buttontest;
-
-namespace {
-
-constexpr OleColor Red = 0x0000FF, Green = 0x00FF00, Yellow = 0x00FFFF, Cyan = 0xFFFF00;
-constexpr OleColor Magenta = 0xFF00FF, Grey = 0x404040;
-
-class PluginButtonTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder.copyControls();
-        loader = std::make_unique<controls::ControlLoader>(folder.file(QStringLiteral("controls")));
-        host = new QWidget;
-        host->resize(300, 120);
-        button = loader->createControl(QStringLiteral("Tobrel.qeTobrel"), host);
-        ASSERT_NE(button, nullptr);
-        bound = std::make_unique<controls::LateBound>(button);
-        persistent()->ReadProperties(controls::PropertyBag());
-        button->setGeometry(10, 10, 100, 25);
-        bound->set("ColorPnormal", Red);
-        bound->set("ColorTnormal", Green);
-        bound->set("ColorPmove", Yellow);
-        bound->set("ColorTmove", Cyan);
-        bound->set("ColorPdown", Magenta);
-        bound->set("ColorTdown", Grey);
-        bound->set("BorderStyleMove", 0);
-        bound->set("BorderStyleDown", 0);
-        bound->connectEvent("Click", &counter, [this](const QVariantList &) { ++clicks; });
-        QCursor::setPos(button->mapToGlobal(QPoint(50, 10)));  // over the button, no move delivered to it
-        host->show();
-    }
-
-    void TearDown() override
-    {
-        if (QWidget::mouseGrabber())
-            QWidget::mouseGrabber()->releaseMouse();
-        delete host;
-    }
-
-    controls::PersistentControl *persistent() { return qobject_cast<controls::PersistentControl *>(button); }
-
-    // Where the pointer is, at a point of the button (what a leave is checked against).
-    void pointAt(const QPoint &at)
-    {
-        QCursor::setPos(button->mapToGlobal(at));
-        QCoreApplication::processEvents();
-    }
-
-    QColor textArea() { return shown(button).pixelColor(60, 12); }
-    QColor pictureArea() { return shown(button).pixelColor(10, 12); }
-
-    TempAppFolder folder;
-    std::unique_ptr<controls::ControlLoader> loader;
-    QPointer<QWidget> host;
-    QWidget *button = nullptr;
-    std::unique_ptr<controls::LateBound> bound;
-    QObject counter;
-    int clicks = 0;
-};
-
-}  // namespace
 
 TEST_F(PluginButtonTest, PropertiesHaveTheirInitialValuesAfterInitProperties)
 {
@@ -86,18 +18,12 @@ TEST_F(PluginButtonTest, PropertiesHaveTheirInitialValuesAfterInitProperties)
     QWidget *other = loader->createControl(QStringLiteral("Tobrel.qeTobrel"), &fresh);
     qobject_cast<controls::PersistentControl *>(other)->InitProperties();
     controls::LateBound b(other);
-    EXPECT_EQ(b.get("Persent").toInt(), 30);
-    EXPECT_EQ(b.get("Style").toInt(), 0);
     EXPECT_TRUE(controls::Picture::isEmpty(b.get("Image")));
-    EXPECT_EQ(b.get("ColorPnormal").toUInt(), 0xC0C0C0u);
-    EXPECT_EQ(b.get("bordercolor").toUInt(), 0u);
-    EXPECT_EQ(b.get("BorderStyleOut").toInt(), 0);
-    EXPECT_EQ(b.get("BorderStyleMove").toInt(), 2);
-    EXPECT_EQ(b.get("BorderStyleDown").toInt(), 3);
-    EXPECT_TRUE(b.get("Enabled").toBool());
-    EXPECT_EQ(b.get("Keys").toString(), QString());
-    EXPECT_EQ(b.get("TipText").toString(), QStringLiteral("0"));
-    EXPECT_EQ(b.get("Font").value<QFont>(), fresh.font());
+    for (const auto &[name, value] : {std::pair<const char *, QVariant>{"Persent", 30}, {"Style", 0},
+                                      {"ColorPnormal", 0xC0C0C0u}, {"bordercolor", 0u}, {"BorderStyleOut", 0},
+                                      {"BorderStyleMove", 2}, {"BorderStyleDown", 3}, {"Enabled", true},
+                                      {"Keys", QString()}, {"TipText", QStringLiteral("0")}, {"Font", fresh.font()}})
+        EXPECT_EQ(b.get(name), value) << name;
 }
 
 TEST_F(PluginButtonTest, SettingImageSetsImageSizeToThePicturesWidth)
@@ -181,19 +107,30 @@ TEST_F(PluginButtonTest, HoverPressAndLeaveFollowTheStateMachine)
     QCoreApplication::sendEvent(button, &leave);
     EXPECT_EQ(textArea(), plain(Green));
 
-    // The menu that the Click opens takes the mouse, with a leave while the pointer is still over the button.
+    // A menu or box that the Click opens takes the mouse, with a leave while the pointer is still on the button, a box
+    // the activation too: the button stays lit, uncaptured; a window left active by the Click leaves it normal.
     host->setEnabled(true);
     pointAt(QPoint(50, 10));
     press(button, QPoint(50, 10));
     QColor lookWhileMenuOpen;
+    QWidget box;
+    QWidget *activeAfterClick = nullptr;
     auto menu = bound->connectEvent("Click", &counter, [&](const QVariantList &) {
         QCoreApplication::sendEvent(button, &leave);
+        QApplication::setActiveWindow(&box);
         lookWhileMenuOpen = textArea();
+        QApplication::setActiveWindow(activeAfterClick);
     });
     release(button, QPoint(50, 10));
-    QObject::disconnect(menu);
     EXPECT_EQ(lookWhileMenuOpen, plain(Cyan));
     EXPECT_EQ(textArea(), plain(Cyan));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    activeAfterClick = &box;
+    press(button, QPoint(50, 10));
+    release(button, QPoint(50, 10));
+    QObject::disconnect(menu);
+    EXPECT_EQ(textArea(), plain(Green));
+    QApplication::setActiveWindow(host);
 
     // Closed with the pointer on the window's body, it leaves the button normal at once, not captured and lit
     // until the next move.
@@ -220,7 +157,7 @@ TEST_F(PluginButtonTest, HoverPressAndLeaveFollowTheStateMachine)
     });
     release(button, QPoint(50, 10));
     EXPECT_EQ(textArea(), plain(Green));
-    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(clicks, 5);
     QCoreApplication::processEvents();
 }
 
@@ -282,15 +219,23 @@ TEST_F(PluginButtonTest, DrawbottonIsCallableByName)
 TEST_F(PluginButtonTest, AnAccessKeyRaisesClickWithoutDrawing)
 {
     bound->set("Keys", QStringLiteral("q"));
-    host->activateWindow();
-    QApplication::setActiveWindow(host);
     QTest::keyClick(host, Qt::Key_Q, Qt::AltModifier);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(textArea(), plain(Green));
 
+    // Hovering, it stays lit through a box that the Click opens.
+    move(button, QPoint(50, 10));
+    QWidget box;
+    bound->connectEvent("Click", &counter, [&](const QVariantList &) {
+        QApplication::setActiveWindow(&box);
+        QApplication::setActiveWindow(host);
+    });
+    QTest::keyClick(host, Qt::Key_Q, Qt::AltModifier);
+    EXPECT_EQ(textArea(), plain(Cyan));
+
     bound->set("Enabled", false);
     QTest::keyClick(host, Qt::Key_Q, Qt::AltModifier);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(PluginButtonTest, DisabledButtonShowsTheDisabledLookAndReadsBackDisabled)
@@ -331,13 +276,11 @@ TEST_F(PluginButtonTest, BagRoundTripWritesOnlyChangedValuesUnderTheirStoredName
 
 TEST_F(PluginButtonTest, ReadPropertiesRestoresWhatWritePropertiesStored)
 {
-    bound->set("Persent", 45);
-    bound->set("Style", 1);
-    bound->set("bordercolor", 0x112233u);
-    bound->set("Caption", QStringLiteral("满意度调查"));
-    bound->set("TipText", QStringLiteral("满意度调查"));
-    bound->set("Keys", QStringLiteral("m"));
-    bound->set("Enabled", false);
+    for (const auto &[name, value] : {std::pair<const char *, QVariant>{"Persent", 45}, {"Style", 1},
+                                      {"bordercolor", 0x112233u}, {"Caption", QStringLiteral("满意度调查")},
+                                      {"TipText", QStringLiteral("满意度调查")}, {"Keys", QStringLiteral("m")},
+                                      {"Enabled", false}})
+        bound->set(name, value);
     QFont font(QStringLiteral("宋体"));
     font.setPointSizeF(12);
     bound->set("Font", font);

@@ -5,23 +5,27 @@
 #include "button/QeTobrel.h"
 #include "common/Picture.h"
 #include "common/PropertyBag.h"
-#include "screen/OleColor.h"
 
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
-#include <gtest/gtest.h>
-#include <memory>
 
 using namespace hestova;
 using namespace hestova::tobrel;
-using buttontest::plain;
+using namespace buttontest;
 
 namespace {
 
-constexpr OleColor Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000;
-constexpr OleColor Yellow = 0x00FFFF, Cyan = 0xFFFF00, Magenta = 0xFF00FF;
-constexpr OleColor Grey = 0x404040, Orange = 0x0080FF, Purple = 0x800080;
+constexpr OleColor Blue = 0xFF0000, Orange = 0x0080FF, Purple = 0x800080;
+
+// A square picture on a background, with a dark blue square on it.
+QPixmap squareOn(int side, const QColor &background, const QRect &square)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(background);
+    QPainter(&pixmap).fillRect(square, QColor(0, 0, 200));
+    return pixmap;
+}
 
 QColor tableColor(int index)
 {
@@ -38,14 +42,11 @@ protected:
         button = new QeTobrel(host.get());
         button->ReadProperties(controls::PropertyBag());
         button->setGeometry(10, 10, 100, 25);
-        button->setColorPnormal(Red);
-        button->setColorTnormal(Green);
-        button->setColorPmove(Yellow);
-        button->setColorTmove(Cyan);
-        button->setColorPdown(Magenta);
-        button->setColorTdown(Grey);
-        button->setBordercolor(Blue);
-        button->setShadowColor(Purple);
+        for (const auto &[set, colour] : {std::pair{&QeTobrel::setColorPnormal, Red}, {&QeTobrel::setColorTnormal, Green},
+                                          {&QeTobrel::setColorPmove, Yellow}, {&QeTobrel::setColorTmove, Cyan},
+                                          {&QeTobrel::setColorPdown, Magenta}, {&QeTobrel::setColorTdown, Grey},
+                                          {&QeTobrel::setBordercolor, Blue}, {&QeTobrel::setShadowColor, Purple}})
+            (button->*set)(colour);
         button->setBorderStyleOut(0);
         button->setBorderStyleMove(0);
         button->setBorderStyleDown(0);
@@ -194,13 +195,7 @@ TEST_F(LookTest, HoverDrawsTheShadowInPlaceAndThePictureOnePixelUpAndLeft)
 
 TEST_F(LookTest, ShadowFollowsThePicturesShapeNotItsWhiteBackground)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::white);
-    {
-        QPainter painter(&pixmap);
-        painter.fillRect(8, 8, 8, 8, QColor(0, 0, 200));
-    }
-    button->setImage(controls::Picture::bitmap(pixmap));
+    button->setImage(controls::Picture::bitmap(squareOn(16, Qt::white, QRect(8, 8, 8, 8))));
     const QImage image = look(1, 0);
     // The picture at (6, 3) with its dark square at (14, 11)-(21, 18); the shadow's square at (15, 12)-(22, 19).
     EXPECT_EQ(image.pixelColor(22, 15), plain(Purple));
@@ -228,9 +223,7 @@ TEST_F(LookTest, DisabledDrawsNormalColoursAndTheEmbossedPictureLifted)
 
 TEST_F(LookTest, IconIsDrawnAtItsOwnSizeCentred)
 {
-    QPixmap pixmap(20, 20);
-    pixmap.fill(QColor(0, 0, 200));
-    button->setImage(controls::Picture::icon(QIcon(pixmap)));
+    button->setImage(controls::Picture::icon(QIcon(squareOn(20, Qt::white, QRect(0, 0, 20, 20)))));
     button->setImageSize(4);
     const QImage image = look(0, 0);
     EXPECT_EQ(button->layoutState().imageRect, (PixelRect{5, 2, 25, 22}));
@@ -255,13 +248,7 @@ TEST_F(LookTest, SystemColourValuesAreNotTranslated)
 
 TEST_F(LookTest, TransparentPartsOfAnIconCastNoShadowAndAreNotEmbossed)
 {
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.fillRect(0, 0, 10, 10, QColor(0, 0, 200));
-    }
-    button->setImage(controls::Picture::icon(QIcon(pixmap)));  // placed at (5, 2)
+    button->setImage(controls::Picture::icon(QIcon(squareOn(20, Qt::transparent, QRect(0, 0, 10, 10)))));  // at (5, 2)
     QImage image = look(1, 0);
     EXPECT_EQ(image.pixelColor(4, 1), QColor(0, 0, 200));     // lifted
     EXPECT_EQ(image.pixelColor(14, 11), plain(Purple));       // shadow of the opaque quarter

@@ -1,4 +1,6 @@
 // The one tooltip window of all buttons: its text, its life and its count.
+#include "ButtonTestSupport.h"
+
 #include "button/QeTobrel.h"
 #include "button/SharedToolTip.h"
 #include "common/PropertyBag.h"
@@ -6,8 +8,6 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
-#include <gtest/gtest.h>
-#include <memory>
 
 using namespace hestova;
 using namespace hestova::tobrel;
@@ -86,9 +86,7 @@ TEST_F(ToolTipTest, PressingOrLeavingHidesTheTip)
     QeTobrel *button = readButton(host.get());
     restPointerOn(button);
     ASSERT_FALSE(shownTip().isEmpty());
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(button->mapToGlobal(QPoint(5, 5))),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(button, &press);
+    buttontest::press(button, QPoint(5, 5));
     EXPECT_EQ(shownTip(), QString());
 }
 

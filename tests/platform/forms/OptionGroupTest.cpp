@@ -94,6 +94,18 @@ TEST_F(OptionGroupTest, ADestroyedButtonIsForgottenAndTheStopMovesOn)
     ASSERT_EQ(focused(), 4);
     destroy(4);
     EXPECT_EQ(stop(), 2);
+
+    // A ticked button goes while focused: from its focus-out on, the stop is on a button that stays.
+    auto *going = new QRadioButton(&window);
+    int stopWhileGoing = -3;
+    QObject::connect(going, &QObject::destroyed, [&] { stopWhileGoing = stop(); });  // before the group's
+    group.addButton(going);
+    going->show();
+    going->click();
+    going->setFocus();
+    ASSERT_TRUE(going->hasFocus());
+    delete going;
+    EXPECT_EQ(stopWhileGoing, 1);
 }
 
 TEST_F(OptionGroupTest, ArrowsGoRoundTheShownEnabledButtonsAndMoveTheTickOnlyInAnAnsweredRow)
