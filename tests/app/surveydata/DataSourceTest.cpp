@@ -198,36 +198,28 @@ TEST(DataSource, ConnectionReachesNoDatabaseButTheRegisteredOne)
     const QString missing = folder.file("gone/myd.mdb");
     TestDatabase::createFile(database);
     TestDatabase::createFile(other);
-    struct Case {
-        QString named;
-        bool noCreat;
-        bool readBefore;
-        bool refused;  // the registration
-    };
-    const QList<Case> cases{{other, true, false, true},   {other, true, true, true},  {missing, false, true, true},
-                            {missing, true, true, true},  {folder.file("linked/myd.mdb"), true, false, true},
-                            {missing, true, false, false}};
     int stored = 0;
-    for (const Case &c : cases) {
+    // The database named, NoCreat, the installer's answer read before, the registration refused.
+    for (const auto &[named, noCreat, readBefore, refused] : QList<std::tuple<QString, bool, bool, bool>>{
+             {other, true, false, true}, {other, true, true, true}, {missing, false, true, true},
+             {missing, true, true, true}, {folder.file("linked/myd.mdb"), true, false, true}, {missing, true, false, false}}) {
         // An earlier start registered: after a write the installer reads the file anew, not what it read before.
         write(folder.odbcIniPath(), {});
         registerSurveyDataSource(database);
-        if (c.readBefore)
+        if (readBefore)
             OdbcInstaller::dataSourceAttribute("myddc", "Database");
-        write(folder.odbcIniPath(), (c.refused ? "[archive]\nDriver=SQLite3\nPassword=" + QByteArray(2500, 'p') + "\n"
-                                               : QByteArray()) +
-                                        "[myddc]\nDriver=SQLite3\nDatabase=" + c.named.toLocal8Bit() + "\n" +
-                                        (c.noCreat ? "NoCreat=1\n" : ""));
+        write(folder.odbcIniPath(), (refused ? "[archive]\nDriver=SQLite3\nPassword=" + QByteArray(2500, 'p') + "\n" : "") +
+                                        "[myddc]\nDriver=SQLite3\nDatabase=" + named.toLocal8Bit() + "\n" +
+                                        (noCreat ? "NoCreat=1\n" : ""));
         const QByteArray before = read(folder.odbcIniPath());
-        if (c.refused)
+        if (refused)
             EXPECT_THROW(registerSurveyDataSource(database), AppError);
-        const std::string what = c.named.toStdString() + (c.readBefore ? ", read before" : "");
-        const bool reachesOther = c.named == other && !c.readBefore;
+        const std::string what = named.toStdString() + (readBefore ? ", read before" : "");
+        const bool reachesOther = named == other && !readBefore;
         try {
             Connection connection;
             connection.Open(SurveyConnectionString);
-            connection.Execute("insert into mydjb values(" + QString::number(stored + 1) + ", '2024-1-1', 'here')");
-            ++stored;
+            connection.Execute("insert into mydjb values(" + QString::number(++stored) + ", '2024-1-1', 'here')");
             EXPECT_FALSE(reachesOther) << what << ": connected to the other folder's database";
         } catch (const AppError &error) {
             EXPECT_TRUE(reachesOther) << what << ": " << error.boxText().toStdString();
@@ -238,7 +230,7 @@ TEST(DataSource, ConnectionReachesNoDatabaseButTheRegisteredOne)
                 << error.description().toStdString();
         }
         // Registered again where it may be written.
-        if (c.refused)
+        if (refused)
             EXPECT_EQ(read(folder.odbcIniPath()), before) << what;
         else
             EXPECT_EQ(myddc(folder.odbcIniPath()), database) << what;
