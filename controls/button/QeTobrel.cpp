@@ -400,11 +400,7 @@ bool QeTobrel::event(QEvent *event)
     case QEvent::WindowDeactivate:
         // The window now active gets the mouse. A box that the Click handler opens takes the activation while the
         // button still shows the look of the click; the handler's end decides.
-        releaseCapture();
-        if (m_hooked)
-            SharedToolTip::hide();
-        if (!m_inClick)
-            endHover();
+        letGo(!m_inClick);
         break;
     case QEvent::Leave:
         if (m_hooked)
@@ -443,10 +439,7 @@ void QeTobrel::endHover()
 void QeTobrel::mouseMoveEvent(QMouseEvent *event)
 {
     if (!isInside(event->position().toPoint())) {
-        endHover();
-        releaseCapture();
-        if (m_hooked)
-            SharedToolTip::hide();
+        letGo(true);
         return;
     }
     if (!m_hovering) {
@@ -526,6 +519,15 @@ void QeTobrel::releaseCapture()
 {
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
+}
+
+void QeTobrel::letGo(bool drawNormal)
+{
+    releaseCapture();
+    if (m_hooked)
+        SharedToolTip::hide();
+    if (drawNormal)
+        endHover();
 }
 
 void QeTobrel::rebuildAccessKeys()

@@ -171,6 +171,7 @@ private:
     bool raiseClick();  // false when the handler destroyed the button
     void capture();
     void releaseCapture();
+    void letGo(bool drawNormal);  // the pointer left, or the window is no longer active: capture and tip go
     bool isInside(const QPoint &at) const;  // the mouse-move test of the pointer at a point of the control
     bool pointerIsOver() const;
     void endHover();  // no longer hovering

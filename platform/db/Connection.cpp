@@ -144,10 +144,10 @@ std::optional<AppError> Connection::connectDriver(const QString &odbcString)
                                           static_cast<SQLSMALLINT>(odbcBytes.size()), completed,
                                           sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
     if (!succeeded(rc)) {
-        const Diagnostic diagnostic = firstDiagnostic(SQL_HANDLE_DBC, connection);
+        const AppError error = diagnosticError(SQL_HANDLE_DBC, connection, ErrorNumber::Connection);
         SQLFreeHandle(SQL_HANDLE_DBC, connection);
         SQLFreeHandle(SQL_HANDLE_ENV, environment);
-        return diagnosticError(diagnostic, ErrorNumber::Connection);
+        return error;
     }
     m_environment = environment;
     m_connection = connection;
