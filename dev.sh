@@ -13,7 +13,7 @@ packages=(
   googletest libgtest-dev libgmock-dev
   unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
   fonts-arphic-uming fonts-wqy-zenhei
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils libxtst-dev
   python3 acl
 )
 

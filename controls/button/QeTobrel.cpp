@@ -227,11 +227,8 @@ bool QeTobrel::isButtonEnabled() const
 void QeTobrel::setButtonEnabled(bool value)
 {
     setEnabled(value);
-    if (!value) {
-        // A disabled window gets no mouse input: it keeps no capture and shows no tip.
-        releaseCapture();
-        SharedToolTip::hide();
-    }
+    if (!value)
+        SharedToolTip::hide();  // a disabled window gets no mouse input and shows no tip
     changed("Enabled", true);
 }
 
@@ -398,19 +395,14 @@ bool QeTobrel::event(QEvent *event)
         return true;
     }
     case QEvent::WindowDeactivate:
-        // The window now active gets the mouse. A box that the Click handler opens takes the activation while the
-        // button still shows the look of the click; the handler's end decides.
+        // A box that the Click handler opens takes the activation while the button still shows the look of the
+        // click; the handler's end decides.
         letGo(!m_inClick);
         break;
     case QEvent::Leave:
-        if (m_hooked)
-            SharedToolTip::hide();
-        // The move that leaves reaches a button that holds the capture. One whose capture was released for it
-        // (its window disabled or blocked by a box) learns only here that the pointer is no longer over it.
-        // A menu or box that takes the mouse sends a leave too, with the pointer still over the button: that
-        // one is no move.
-        if (m_hovering && QWidget::mouseGrabber() != this && !pointerIsOver())
-            endHover();
+        // The pointer left the button, through its edge or under a window that now lies over it. A menu or box
+        // that takes the mouse sends a leave too, with the pointer still over the button: that one is no move.
+        letGo(m_hovering && !pointerIsOver());
         break;
     default:
         break;
@@ -424,9 +416,11 @@ bool QeTobrel::isInside(const QPoint &at) const
     return at.x() >= 0 && at.x() <= m_layout.wholeRect.right && at.y() >= 0 && at.y() <= m_layout.wholeRect.bottom;
 }
 
+// The button itself is under the pointer: not a window lying over it (the window system's stacking, other
+// programs' windows included), nor the column or row beside it, which belong to its neighbours.
 bool QeTobrel::pointerIsOver() const
 {
-    return isInside(mapFromGlobal(QCursor::pos()));
+    return QApplication::widgetAt(QCursor::pos()) == this;
 }
 
 // The look of a button that the pointer is not over.
@@ -438,6 +432,7 @@ void QeTobrel::endHover()
 
 void QeTobrel::mouseMoveEvent(QMouseEvent *event)
 {
+    // Moves outside reach the button only while a press holds the pointer.
     if (!isInside(event->position().toPoint())) {
         letGo(true);
         return;
@@ -446,8 +441,6 @@ void QeTobrel::mouseMoveEvent(QMouseEvent *event)
         drawbotton(Hover, m_borderStyleMove);
         m_hovering = true;
     }
-    // Keeps the move that leaves the button coming to it.
-    capture();
 }
 
 void QeTobrel::mousePressEvent(QMouseEvent *event)
@@ -462,14 +455,14 @@ void QeTobrel::mousePressEvent(QMouseEvent *event)
 void QeTobrel::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
-    // Once an outside move has let go of the capture, a mouse up away from the button is not the button's.
+    // Once a move outside has ended the hover, a mouse up away from the button is not the button's.
     if (m_hovering || isInside(at))
         drawbotton(Hover, m_borderStyleMove);
     const bool click = event->button() == Qt::LeftButton && m_leftPressed && rect().contains(at);
     if (event->button() == Qt::LeftButton)
         m_leftPressed = false;
     if (click)
-        clicked();  // last: the handler may destroy the button
+        raiseClick();  // last: the handler may destroy the button
 }
 
 void QeTobrel::mouseDoubleClickEvent(QMouseEvent *)
@@ -477,53 +470,25 @@ void QeTobrel::mouseDoubleClickEvent(QMouseEvent *)
     // The second press of a double click is a double click, not a press: no pressed look, no second Click.
 }
 
-void QeTobrel::clicked()
-{
-    // A box or menu that the handler opens must get the mouse, as it would after the cancel-mode
-    // release of a capture; the capture is taken again below.
-    releaseCapture();
-    if (!raiseClick())
-        return;  // the handler unloaded the button's window
-    releaseCapture();
-    // The mouse up drew the hover look. A menu or box that the handler opened and closed, or a window it
-    // disabled or hid, may have left the pointer elsewhere, and no move tells the button so.
-    if (!pointerIsOver())
-        endHover();
-    else if (isVisible() && isEnabled() && !QApplication::activePopupWidget())  // an open pop-up menu keeps the mouse
-        capture();
-}
-
-bool QeTobrel::raiseClick()
+// Raises Click, by the mouse or by an access key. The button holds no mouse grab: a click aimed at a window
+// lying over it, shown with or without the activation, reaches that window.
+void QeTobrel::raiseClick()
 {
     QPointer<QeTobrel> alive(this);
     m_inClick = true;
     emit Click();
     if (!alive)
-        return false;
+        return;  // the handler unloaded the button's window
     m_inClick = false;
-    // A window that the handler opened and left active took the activation while the handler ran.
+    // A menu or box that the handler opened and closed, or a window it disabled, hid or left active, may have left
+    // the pointer elsewhere, and no move tells the button so.
     const QWidget *active = QApplication::activeWindow();
-    if (active && active != window())
+    if ((active && active != window()) || !pointerIsOver())
         endHover();
-    return true;
-}
-
-// The capture is held only while the control's window is the active one: a click on another window goes there.
-void QeTobrel::capture()
-{
-    if (isActiveWindow())
-        grabMouse();
-}
-
-void QeTobrel::releaseCapture()
-{
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
 }
 
 void QeTobrel::letGo(bool drawNormal)
 {
-    releaseCapture();
     if (m_hooked)
         SharedToolTip::hide();
     if (drawNormal)

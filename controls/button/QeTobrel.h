@@ -167,11 +167,8 @@ private:
     void paintControl();  // the paint step: layout, then the normal or disabled look
     void announce(const char *storedName);
     void changed(const char *storedName, bool repaint);
-    void clicked();
-    bool raiseClick();  // false when the handler destroyed the button
-    void capture();
-    void releaseCapture();
-    void letGo(bool drawNormal);  // the pointer left, or the window is no longer active: capture and tip go
+    void raiseClick();
+    void letGo(bool drawNormal);  // the pointer left, or the window is no longer active: the tip goes
     bool isInside(const QPoint &at) const;  // the mouse-move test of the pointer at a point of the control
     bool pointerIsOver() const;
     void endHover();  // no longer hovering

@@ -95,7 +95,6 @@ int main(int argc, char **argv)
             QMouseEvent move(QEvent::MouseMove, QPointF(50, 15), QPointF(button->mapToGlobal(QPoint(50, 15))),
                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(button, &move);
-            button->releaseMouse();  // the screenshot needs the pointer free
         }
     });
     // With "--pointer": the real pointer rests on the first button of the normal row, so that its hover
