@@ -25,6 +25,7 @@ void Main()
         return;
     }
     Modbc::RegisterDsn();
+    hestova::forms::Forms::setMainWindow<Mainform>();
     hestova::forms::Forms::get<Mainform>().Show();
 }
 

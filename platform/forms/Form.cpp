@@ -79,6 +79,7 @@ void Form::Show()
     show();
     raise();
     activateWindow();
+    Forms::awaitActivation(this);
 }
 
 void Form::setOwner(Form *owner)
@@ -229,11 +230,20 @@ bool Form::event(QEvent *event)
     const bool handled = QWidget::event(event);
     switch (event->type()) {
     case QEvent::WindowActivate:
+        m_keyboard = true;
+        Forms::activated();
         if (!isEnabled())
             activateOwnedWindow();
         else if (m_loaded)
             RunHandler([this] { Form_Activate(); });
         break;
+    case QEvent::WindowDeactivate: {
+        // The window now active, if any: another of the program's windows takes the keyboard from this one; a box
+        // or menu holds it for it.
+        const QWidget *active = QApplication::activeWindow();
+        m_keyboard = active && !qobject_cast<const Form *>(active);
+        break;
+    }
     case QEvent::EnabledChange:
         if (!isEnabled())
             cancelMode();
@@ -245,6 +255,12 @@ bool Form::event(QEvent *event)
         break;
     }
     return handled;
+}
+
+bool Form::hasTheKeyboard() const
+{
+    const QWidget *active = QApplication::activeWindow();
+    return m_keyboard && (!active || active == this);
 }
 
 // A disabled window takes no input, so it is not the active one either: a window manager that activates it on a

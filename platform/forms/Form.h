@@ -79,6 +79,10 @@ public:
 
     bool isLoaded() const { return m_loaded; }
 
+    // The program's keyboard is in this window, or in a box or menu it opened, also one that has just closed:
+    // the window system hands the activation back to the window only after the handler has gone on.
+    bool hasTheKeyboard() const;
+
 protected:
     // Event handlers of every window; the defaults do nothing. Form_Paint runs inside the window's paint, so it
     // may paint on the window itself (whose client area starts at client()->pos()).
@@ -113,6 +117,7 @@ private:
     bool m_maximised = false;
     QRect m_normalGeometry;
     bool m_paintErrorReported = false;
+    bool m_keyboard = false;  // active, or a box or menu of the window is
 };
 
 }  // namespace hestova::forms

@@ -1,7 +1,9 @@
 #include "forms/Forms.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPointer>
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -26,6 +28,28 @@ std::function<void()> &quitHook()
     return hook;
 }
 
+std::optional<std::type_index> &mainWindowType()
+{
+    static std::optional<std::type_index> type;
+    return type;
+}
+
+QPointer<Form> &awaitingActivation()
+{
+    static QPointer<Form> form;
+    return form;
+}
+
+bool isRegistered(const Form *form)
+{
+    return std::any_of(registry().begin(), registry().end(), [form](const Entry &entry) { return entry.form == form; });
+}
+
+bool canTakeTheKeyboard(const Form *form, const Form *leaving)
+{
+    return form && form != leaving && form->isVisible() && isRegistered(form);
+}
+
 }  // namespace
 
 Form *Forms::find(std::type_index type)
@@ -48,16 +72,21 @@ void Forms::add(std::type_index type, Form *form)
 
 void Forms::Unload(Form *form)
 {
-    if (!form || form->m_unloading)
+    if (!form || form->m_unloading || !isRegistered(form))
         return;
     auto &entries = registry();
     const auto isThis = [form](const Entry &entry) { return entry.form == form; };
-    if (std::find_if(entries.begin(), entries.end(), isThis) == entries.end())
-        return;
 
+    const bool keyboard = form->hasTheKeyboard();
     form->m_unloading = true;
     form->runUnloadHandler();
     std::erase_if(entries, isThis);
+    // Asked before the hide: after it the window manager has given the keyboard away and takes the request for
+    // focus stealing.
+    if (keyboard) {
+        if (Form *heir = heirOf(form))
+            heir->activateWindow();
+    }
     form->hide();
     // Destroyed once the event that asked for the unload is done: the handler may still be running on it.
     form->deleteLater();
@@ -68,6 +97,36 @@ void Forms::Unload(Form *form)
         else
             QCoreApplication::quit();
     }
+}
+
+Form *Forms::heirOf(const Form *form)
+{
+    if (canTakeTheKeyboard(awaitingActivation(), form))
+        return awaitingActivation();
+    if (mainWindowType()) {
+        if (Form *main = find(*mainWindowType()); canTakeTheKeyboard(main, form))
+            return main;
+    }
+    for (const Entry &entry : registry()) {
+        if (canTakeTheKeyboard(entry.form, form))
+            return entry.form;
+    }
+    return nullptr;
+}
+
+void Forms::setMainWindowType(std::type_index type)
+{
+    mainWindowType() = type;
+}
+
+void Forms::awaitActivation(Form *form)
+{
+    awaitingActivation() = form;
+}
+
+void Forms::activated()
+{
+    awaitingActivation() = nullptr;  // the window system has acted on the requests made before
 }
 
 int Forms::loadedCount()

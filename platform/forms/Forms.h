@@ -44,8 +44,18 @@ public:
         Unload(find(typeid(T)));
     }
 
-    // Runs the window's Form_Unload, hides it and destroys it once the current event is done.
+    // Runs the window's Form_Unload, hides it and destroys it once the current event is done. A window that has
+    // the keyboard hands the activation, before it hides, to the window that remains: the window shown last when
+    // it still waits for the activation, else the main window, else another shown window of the program. The
+    // window manager would otherwise give it to the window used before, maybe another program's.
     static void Unload(Form *form);
+
+    // The window of this class is the main window (see Unload).
+    template <class T>
+    static void setMainWindow()
+    {
+        setMainWindowType(typeid(T));
+    }
 
     static int loadedCount();
 
@@ -54,8 +64,13 @@ public:
     static void setQuitHook(std::function<void()> hook);
 
 private:
+    friend class Form;
     static Form *find(std::type_index type);
     static void add(std::type_index type, Form *form);
+    static void setMainWindowType(std::type_index type);
+    static void awaitActivation(Form *form);  // shown and asked to be activated
+    static void activated();  // a window of the program became the active one
+    static Form *heirOf(const Form *form);
 };
 
 }  // namespace hestova::forms

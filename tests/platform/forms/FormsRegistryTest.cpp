@@ -1,6 +1,7 @@
 #include "forms/Forms.h"
 #include "forms/MessageBox.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QPushButton>
@@ -39,6 +40,11 @@ public:
     SecondWindow() : Form(QStringLiteral("TestWindow")) {}
 };
 
+class ThirdWindow : public Form {
+public:
+    ThirdWindow() : Form(QStringLiteral("TestWindow")) {}
+};
+
 class UndefinedWindow : public Form {
 public:
     UndefinedWindow() : Form(QStringLiteral("NoSuchDefinition")) {}
@@ -61,6 +67,7 @@ protected:
         FirstWindow::onLoad = FirstWindow::onUnload = nullptr;
         Forms::unload<FirstWindow>();
         Forms::unload<SecondWindow>();
+        Forms::unload<ThirdWindow>();
         Forms::unload<UndefinedWindow>();
         destroyUnloaded();
         Forms::setQuitHook(nullptr);
@@ -122,6 +129,39 @@ TEST_F(FormsRegistry, AnUnloadHandlerThatShowsAnotherWindowKeepsTheProgramRunnin
     EXPECT_EQ(quits, 0);
     ASSERT_TRUE(Forms::isLoaded<SecondWindow>());
     EXPECT_TRUE(Forms::find<SecondWindow>()->isVisible());
+}
+
+TEST_F(FormsRegistry, AWindowUnloadedWithTheKeyboardHandsItToTheWindowThatRemains)
+{
+    Forms::setMainWindow<SecondWindow>();
+    Forms::get<SecondWindow>().Show();
+    const auto activeAfterUnload = [](const std::function<void()> &meanwhile) {
+        FirstWindow &first = Forms::get<FirstWindow>();
+        first.Show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &first);
+        meanwhile();
+        Forms::unload<FirstWindow>();
+        QCoreApplication::processEvents();
+        return QApplication::activeWindow();
+    };
+    QWidget *main = Forms::find<SecondWindow>();
+    EXPECT_EQ(activeAfterUnload([] {}), main);
+    // Answered in a box that has just closed: no window is active until the window system hands it back.
+    QWidget box;
+    EXPECT_EQ(activeAfterUnload([&box] {
+                  box.show();
+                  QApplication::setActiveWindow(&box);
+                  box.hide();
+                  QApplication::setActiveWindow(nullptr);
+              }),
+              main);
+    // Another program has the keyboard: nothing is taken from it.
+    EXPECT_EQ(activeAfterUnload([] { QApplication::setActiveWindow(nullptr); }), nullptr);
+    // A window shown on the way out keeps the activation asked for it.
+    FirstWindow::onUnload = [] { Forms::get<ThirdWindow>().Show(); };
+    QWidget *active = activeAfterUnload([] {});
+    EXPECT_EQ(active, Forms::find<ThirdWindow>());
 }
 
 TEST_F(FormsRegistry, HandlerErrorsAreReportedAndTheProgramGoesOn)
