@@ -84,8 +84,10 @@ void Forms::Unload(Form *form)
     // Asked before the hide: after it the window manager has given the keyboard away and takes the request for
     // focus stealing.
     if (keyboard) {
-        if (Form *heir = heirOf(form))
+        if (Form *heir = heirOf(form)) {
+            heir->raise();  // the keyboard goes to a window the operator sees
             heir->activateWindow();
+        }
     }
     form->hide();
     // Destroyed once the event that asked for the unload is done: the handler may still be running on it.
