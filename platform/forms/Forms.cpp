@@ -85,7 +85,9 @@ void Forms::Unload(Form *form)
     // focus stealing.
     if (keyboard) {
         if (Form *heir = heirOf(form)) {
-            heir->raise();  // the keyboard goes to a window the operator sees
+            // The keyboard goes to a window the operator sees: in front, not minimised.
+            heir->setWindowState(heir->windowState() & ~Qt::WindowMinimized);
+            heir->raise();
             heir->activateWindow();
         }
     }
