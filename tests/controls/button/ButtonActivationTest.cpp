@@ -12,30 +12,24 @@ using namespace buttontest;
 namespace {
 
 // The X server's own pointer, moved and clicked as by the user.
-class ServerPointer {
-public:
-    ServerPointer() : m_display(XOpenDisplay(nullptr)) {}
-    ~ServerPointer()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    bool isOpen() const { return m_display != nullptr; }
-    void moveTo(const QPoint &global)
-    {
-        XTestFakeMotionEvent(m_display, -1, global.x(), global.y(), CurrentTime);
-        XSync(m_display, False);
-    }
-    void click()
-    {
-        XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
-        XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
-        XSync(m_display, False);
-    }
+Display *server()
+{
+    static Display *display = XOpenDisplay(nullptr);
+    return display;
+}
 
-private:
-    Display *m_display;
-};
+void movePointer(const QPoint &global)
+{
+    XTestFakeMotionEvent(server(), -1, global.x(), global.y(), CurrentTime);
+    XSync(server(), False);
+}
+
+void clickPointer()
+{
+    XTestFakeButtonEvent(server(), 1, True, CurrentTime);
+    XTestFakeButtonEvent(server(), 1, False, CurrentTime);
+    XSync(server(), False);
+}
 
 // Another program's window, or another copy's: it counts the presses that reach it.
 class OtherWindow : public QWidget {
@@ -56,20 +50,19 @@ bool eventually(const std::function<bool()> &condition)
 
 TEST_F(PluginButtonTest, AClickAimedAtAWindowLyingOverTheButtonReachesThatWindow)
 {
-    ServerPointer pointer;
-    ASSERT_TRUE(pointer.isOpen());
+    ASSERT_NE(server(), nullptr);
     host->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(host));
     // The pointer moves onto the button, each time to a new place: Qt drops a move to where it last saw it.
     int column = 40;
     const auto hover = [&] {
-        pointer.moveTo(button->mapToGlobal(QPoint(++column, 10)));
+        movePointer(button->mapToGlobal(QPoint(++column, 10)));
         ASSERT_TRUE(eventually([this] { return textArea() == plain(Cyan); }));
     };
     hover();
 
     // It leaves through the row below the button, which counts as inside but is the host's.
-    pointer.moveTo(button->mapToGlobal(QPoint(50, 25)));
+    movePointer(button->mapToGlobal(QPoint(50, 25)));
     EXPECT_TRUE(eventually([this] { return textArea() == plain(Green); }));
 
     // Shown over the resting pointer without the activation (a notification), then with it.
@@ -84,7 +77,7 @@ TEST_F(PluginButtonTest, AClickAimedAtAWindowLyingOverTheButtonReachesThatWindow
             other.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
         }
-        pointer.click();
+        clickPointer();
         ASSERT_TRUE(eventually([&other] { return other.presses == 1; }));
         EXPECT_EQ(clicks, 0) << "activated: " << activated;
         EXPECT_EQ(textArea(), plain(Green)) << "activated: " << activated;
