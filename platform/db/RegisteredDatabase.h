@@ -33,9 +33,12 @@ public:
     // registering failed (the refusal then says why).
     bool registerAgain();
 
-    // After a failed connection (`failure`, or a database the driver opened that is not the registered one), that
-    // registering again did not mend: the refusal naming both files when the data source leads elsewhere, else
-    // `failure`.
+    // The refusal naming both files when the data source registered here now leads to another file.
+    std::optional<AppError> leadsElsewhere() const;
+
+    // After the driver's failure to connect, that registering again did not mend: the refusal naming both files when
+    // the data source leads elsewhere; else, for a data source registered here, the failure with what registering
+    // again did, and for any other `failure` as it is.
     AppError unmended(const AppError &failure) const;
 
     // Refuses the connection through a data source that leads to `database` (empty: to none) instead.

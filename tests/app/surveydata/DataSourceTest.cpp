@@ -172,15 +172,34 @@ TEST(DataSource, ConnectionRegistersAgainWhenTheEntriesVanished)
     TempAppFolder folder;
     const QString database = folder.file("myd.mdb");
     TestDatabase::createFile(database);
-    const QString othersOnly = folder.file("others.ini");
-    write(othersOnly, OtherDataSources);
-
-    // The copy registers, another program then leaves the file without "myddc", and the copy connects.
-    const auto copy = startCopy({database, "--replace-user-file", othersOnly});
-    expectRegisteredAndConnected(*copy, 0);
-    Sections found = sections(folder.odbcIniPath());
-    EXPECT_EQ(found.take("myddc").value("database"), database);
-    EXPECT_EQ(found, sections(othersOnly));
+    const QString replaced = folder.file("replaced.ini");
+    const QByteArray withoutDriver = "[myddc]\nDatabase=" + database.toLocal8Bit() + "\nNoCreat=1\n";
+    // The copy registers, another program then leaves the file without "myddc" or without its driver (so that the
+    // driver manager, which reads the file anew, finds no data source), and the copy connects: it registers again
+    // where it may write the file, and says why not where it may not (a line unixODBC would cut).
+    for (const auto &[content, refusal] : QList<std::pair<QByteArray, QString>>{
+             {OtherDataSources, {}},
+             {OtherDataSources + withoutDriver, {}},
+             {"[archive]\nPassword=" + QByteArray(2500, 'p') + "\n" + withoutDriver,
+              QStringLiteral("3001：  数据源 myddc 没有连接到数据库文件 %1（[unixODBC][Driver Manager]Data source name not "
+                             "found and no default driver specified），重新注册也没有成功：数据源 myddc 未能注册：%2 第 2 行")
+                  .arg(database, folder.odbcIniPath())}}) {
+        write(replaced, content);
+        const auto copy = startCopy({database, "--replace-user-file", replaced});
+        if (refusal.isEmpty()) {
+            expectRegisteredAndConnected(*copy, 0);
+            Sections found = sections(folder.odbcIniPath());
+            Sections others = sections(replaced);
+            others.remove("myddc");
+            EXPECT_EQ(found.take("myddc").value("database"), database);
+            EXPECT_EQ(found, others);
+        } else {
+            ASSERT_TRUE(copy->waitForFinished(120000));
+            const QString box = QString::fromLocal8Bit(copy->readAllStandardError());
+            EXPECT_TRUE(box.contains(refusal)) << box.toStdString();
+            EXPECT_EQ(read(folder.odbcIniPath()), content);
+        }
+    }
 }
 
 TEST(DataSource, ConnectionReachesNoDatabaseButTheRegisteredOne)
