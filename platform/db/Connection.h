@@ -24,8 +24,9 @@ public:
     // Fails with ErrorNumber::Connection, and creates nothing, when the data source's database file is missing
     // or unreadable, or when the driver opens no named database. A data source that this process registered is
     // only used when it leads to the database file registered (the same file, through any name), and the driver is
-    // told that file; one that leads elsewhere, or a connection through it that fails, is registered again once,
-    // and the connection refused when that does not help, saying what registering again did.
+    // told that file; a string that names another database file beside it is refused. One that leads elsewhere, or
+    // a connection through it that fails, is registered again once, and the connection refused when that does not
+    // help, saying what registering again did.
     void Open(const QString &connectionString);
     void Close();
     bool isOpen() const { return m_connection != nullptr; }

@@ -49,6 +49,9 @@ RegisteredDatabase::RegisteredDatabase(const QString &dsn)
 
 QString RegisteredDatabase::lead(const QString &named)
 {
+    if (!named.isEmpty() && m_file && !sameFile(named, *m_file))
+        throw AppError(ErrorNumber::Connection,
+                       QStringLiteral("连接字符串指定的数据库文件 %1 不是数据源 %2 的数据库文件 %3，没有连接").arg(named, m_dsn, *m_file));
     if (!named.isEmpty() || m_dsn.isEmpty())
         return named;
     QString database = leadsTo(m_dsn);

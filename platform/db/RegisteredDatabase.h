@@ -16,8 +16,8 @@ public:
     explicit RegisteredDatabase(const QString &dsn);
 
     // Before connecting: the database file the connection is to use, as `named` in its string or else as the data
-    // source leads to it. A data source registered here that leads elsewhere is registered again; throws its refusal
-    // when it still does.
+    // source leads to it. Throws when `named` is another file than that of a data source registered here. A data
+    // source registered here that leads elsewhere is registered again; throws its refusal when it still does.
     QString lead(const QString &named);
 
     // The string handed to the driver: for a data source registered here, the registered file, which the driver is

@@ -254,6 +254,20 @@ TEST(DataSource, ConnectionReachesNoDatabaseButTheRegisteredOne)
         else
             EXPECT_EQ(myddc(folder.odbcIniPath()), database) << what;
     }
+    // A string that names a database of its own beside "myddc" is refused unless it names the registered file.
+    registerSurveyDataSource(database);
+    for (const QString &named : {folder.file("linked/myd.mdb"), other}) {
+        try {
+            Connection connection;
+            connection.Open(QStringLiteral("%1;Database=%2").arg(SurveyConnectionString, named));
+            connection.Execute("insert into mydjb values(" + QString::number(++stored) + ", '2024-1-1', 'here')");
+            EXPECT_NE(named, other) << "connected to the registered database instead of the one named";
+        } catch (const AppError &error) {
+            EXPECT_EQ(named, other) << error.boxText().toStdString();
+            EXPECT_EQ(error.description(),
+                      QStringLiteral("连接字符串指定的数据库文件 %1 不是数据源 myddc 的数据库文件 %2，没有连接").arg(other, database));
+        }
+    }
     EXPECT_EQ(surveysIn(database), stored);
     EXPECT_EQ(surveysIn(other), 0);
     EXPECT_FALSE(QFile::exists(missing)) << "the driver created the missing database";
