@@ -13,6 +13,11 @@
 namespace hestova::AppFolder {
 
 namespace {
+
+// The database file of the folder, which SQLite opens only by a path of at most this many bytes.
+constexpr char DatabaseName[] = "/myd.mdb";
+constexpr qsizetype MaxDatabasePathBytes = 504;
+
 QString &overridden()
 {
     static QString folder;
@@ -58,6 +63,13 @@ void checkCarried(const QByteArray &folder)
     if (folder.contains('\n'))
         refuse(shown.replace(QLatin1Char('\n'), QLatin1String("\\n")),
                QStringLiteral("含有换行符，数据源的数据库路径无法写成一行"), QStringLiteral("不含换行符"));
+    const qsizetype longest = MaxDatabasePathBytes - qsizetype(sizeof DatabaseName - 1);
+    if (folder.size() > longest)
+        refuse(shown,
+               QStringLiteral("有 %1 字节，其中数据库文件 myd.mdb 的路径超过了 SQLite 所能打开的 %2 字节")
+                   .arg(folder.size())
+                   .arg(MaxDatabasePathBytes),
+               QStringLiteral("不超过 %1 字节").arg(longest));
 }
 
 void setPath(const QString &folder)

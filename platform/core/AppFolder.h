@@ -11,8 +11,8 @@ namespace AppFolder {
 QString path();
 
 // Throws AppError(ErrorNumber::PathNotFound, ...) when the application folder has a path that `path()` cannot
-// carry exactly (a name that is no UTF-8: every file found from it would then be missed or another one), or one that
-// the data source cannot name (a line feed).
+// carry exactly (a name that is no UTF-8: every file found from it would then be missed or another one), one that
+// the data source cannot name (a line feed), or one too long for its database file to be opened.
 void checkCarried();
 void checkCarried(const QByteArray &folder);  // the bytes of a folder's path
 void setPath(const QString &folder);  // tests and tools; empty restores the executable's folder

@@ -93,19 +93,21 @@ void Connection::Open(const QString &connectionString)
     // may have been rewritten by another program or copy since, or this copy's registration failed.
     for (;;) {
         checkDatabaseFile(registered.lead(entryValue(entries, QStringLiteral("Database"))), dsn);
-        const std::optional<AppError> failure = connectVerified(registered.driverString(odbcConnectionString(entries)),
-                                                                registered);
-        if (!failure)
+        if (const std::optional<AppError> failure =
+                connectDriver(registered.driverString(odbcConnectionString(entries)))) {
+            if (!registered.registerAgain())
+                throw registered.unmended(*failure);
+        } else if (const std::optional<AppError> refused = openedElsewhere(registered)) {
+            if (!registered.registerAgain())
+                throw registered.leadsElsewhere().value_or(*refused);
+        } else {
             return;
-        if (!registered.registerAgain())
-            throw registered.unmended(*failure);
+        }
     }
 }
 
-std::optional<AppError> Connection::connectVerified(const QString &odbcString, const RegisteredDatabase &registered)
+std::optional<AppError> Connection::openedElsewhere(const RegisteredDatabase &registered)
 {
-    if (std::optional<AppError> failure = connectDriver(odbcString))
-        return failure;
     SQLCHAR name[4096] = {};
     SQLSMALLINT length = 0;
     // The SQLite3 driver names the file as the data source or the string gave it; a driver that cannot tell is taken

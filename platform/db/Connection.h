@@ -24,8 +24,9 @@ public:
     // Fails with ErrorNumber::Connection, and creates nothing, when the data source's database file is missing
     // or unreadable, or when the driver opens no named database. A data source that this process registered is
     // only used when it leads to the database file registered (the same file, through any name), and the driver is
-    // told that file; one that leads elsewhere, or a connection through it that fails, is registered again once,
-    // and the connection refused when that does not help.
+    // told that file; a string that names another database file beside it is refused. One that leads elsewhere, or
+    // a connection through it that fails, is registered again once, and the connection refused when that does not
+    // help, saying what registering again did.
     void Open(const QString &connectionString);
     void Close();
     bool isOpen() const { return m_connection != nullptr; }
@@ -46,8 +47,8 @@ private:
     // Connects with the driver-manager string; returns the driver manager's or the driver's error. Throws when no
     // ODBC handle can be had.
     std::optional<AppError> connectDriver(const QString &odbcString);
-    // Connects and checks that the driver works on the registered database; returns why not, closed again.
-    std::optional<AppError> connectVerified(const QString &odbcString, const RegisteredDatabase &registered);
+    // Once connected: the refusal, closed again, when the driver opened a database other than the registered one.
+    std::optional<AppError> openedElsewhere(const RegisteredDatabase &registered);
     void endTransaction(short completionType);
 
     void *m_environment = nullptr;

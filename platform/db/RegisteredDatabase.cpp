@@ -49,6 +49,9 @@ RegisteredDatabase::RegisteredDatabase(const QString &dsn)
 
 QString RegisteredDatabase::lead(const QString &named)
 {
+    if (!named.isEmpty() && m_file && !sameFile(named, *m_file))
+        throw AppError(ErrorNumber::Connection,
+                       QStringLiteral("连接字符串指定的数据库文件 %1 不是数据源 %2 的数据库文件 %3，没有连接").arg(named, m_dsn, *m_file));
     if (!named.isEmpty() || m_dsn.isEmpty())
         return named;
     QString database = leadsTo(m_dsn);
@@ -95,14 +98,29 @@ bool RegisteredDatabase::registerAgain()
     return m_driver.has_value();
 }
 
+std::optional<AppError> RegisteredDatabase::leadsElsewhere() const
+{
+    if (!m_file)
+        return std::nullopt;
+    const QString database = leadsTo(m_dsn);
+    if (accepts(database))
+        return std::nullopt;
+    return refusal(database);
+}
+
 AppError RegisteredDatabase::unmended(const AppError &failure) const
 {
-    if (m_file) {
-        const QString database = leadsTo(m_dsn);
-        if (!accepts(database))
-            return refusal(database);
-    }
-    return failure;
+    if (!m_file)
+        return failure;
+    if (std::optional<AppError> refused = leadsElsewhere())
+        return *refused;
+    // The driver's number stays; its message, often the driver manager's English, follows the program's words.
+    return AppError(failure.number(),
+                    m_reason.isEmpty()
+                        ? QStringLiteral("数据源 %1 重新注册后，仍然没有连接到数据库文件 %2：%3")
+                              .arg(m_dsn, *m_file, failure.description())
+                        : QStringLiteral("数据源 %1 没有连接到数据库文件 %2（%3），重新注册也没有成功：%4")
+                              .arg(m_dsn, *m_file, failure.description(), m_reason));
 }
 
 AppError RegisteredDatabase::refusal(const QString &database, const QString &reason) const

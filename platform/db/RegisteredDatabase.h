@@ -16,8 +16,8 @@ public:
     explicit RegisteredDatabase(const QString &dsn);
 
     // Before connecting: the database file the connection is to use, as `named` in its string or else as the data
-    // source leads to it. A data source registered here that leads elsewhere is registered again; throws its refusal
-    // when it still does.
+    // source leads to it. Throws when `named` is another file than that of a data source registered here. A data
+    // source registered here that leads elsewhere is registered again; throws its refusal when it still does.
     QString lead(const QString &named);
 
     // The string handed to the driver: for a data source registered here, the registered file, which the driver is
@@ -33,9 +33,12 @@ public:
     // registering failed (the refusal then says why).
     bool registerAgain();
 
-    // After a failed connection (`failure`, or a database the driver opened that is not the registered one), that
-    // registering again did not mend: the refusal naming both files when the data source leads elsewhere, else
-    // `failure`.
+    // The refusal naming both files when the data source registered here now leads to another file.
+    std::optional<AppError> leadsElsewhere() const;
+
+    // After the driver's failure to connect, that registering again did not mend: the refusal naming both files when
+    // the data source leads elsewhere; else, for a data source registered here, the failure with what registering
+    // again did, and for any other `failure` as it is.
     AppError unmended(const AppError &failure) const;
 
     // Refuses the connection through a data source that leads to `database` (empty: to none) instead.

@@ -39,6 +39,12 @@ constexpr int ConnectionLockWaitMs = 1000;
 // A registration writes in milliseconds: a lock file this old that names no process was left by a stopped copy.
 constexpr int StaleEmptyLockMs = 5000;
 
+bool &lockWaitUnbounded()
+{
+    static bool unbounded = false;
+    return unbounded;
+}
+
 struct Registration {
     QString driver;
     DataSourceAttributes attributes;
@@ -157,7 +163,8 @@ void removeLockNamingNoProcess(QLockFile &lock, const QString &lockPath)
 
 bool lockWithin(QLockFile &lock, const QString &lockPath, int waitMs)
 {
-    QDeadlineTimer deadline(waitMs);
+    const QDeadlineTimer deadline =
+        lockWaitUnbounded() ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(waitMs);
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
             return false;
@@ -330,6 +337,11 @@ void checkUserFile()
 {
     const UserFile user = openUserFile();
     RegularFile::checkKind(user.folder, user.name, userFileRole());
+}
+
+void setLockWaitUnbounded(bool unbounded)
+{
+    lockWaitUnbounded() = unbounded;
 }
 
 QByteArray userDataSourceFile()

@@ -35,6 +35,10 @@ std::optional<QString> registeredAttribute(const QString &name, const QString &k
 // file: the driver manager would wait for ever on a named pipe.
 void checkUserFile();
 
+// Tests: from now on (true) a write waits for another copy's lock as long as that copy holds it, not the few seconds
+// of a start or a connection, so that copies started together all take their turn however loaded the machine is.
+void setLockWaitUnbounded(bool unbounded);
+
 // The file that holds the user data sources: $ODBCINI when set, else ~/.odbc.ini, as the bytes of its path.
 QByteArray userDataSourceFile();
 

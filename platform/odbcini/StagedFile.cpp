@@ -71,7 +71,7 @@ bool isStagedCopyName(const QByteArray &name, const QByteArray &prefix)
 
 StagedFile::StagedFile(const OpenFolder &folder, const QByteArray &target, const RegularFile::Contents &original)
     : m_folder(folder), m_target(target), m_shownTarget(folder.shown(target)), m_status(original.status),
-      m_attributes(original.attributes)
+      m_content(original.bytes), m_attributes(original.attributes)
 {
     QByteArray staged = folder.reach(target + StagedMark + QByteArray(StagedUniqueChars, 'X'));
     m_descriptor = Descriptor(::mkostemp(staged.data(), O_CLOEXEC));
@@ -278,7 +278,8 @@ bool StagedFile::cameOutUnchanged() const
     const Descriptor file(
         ::openat(m_folder.descriptor(), m_name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     struct stat now = {};
-    if (!file.isOpen() || ::fstat(file.get(), &now) != 0 || !RegularFile::isSameStateButChangeTime(m_status, now))
+    if (!file.isOpen() || ::fstat(file.get(), &now) != 0 || !RegularFile::isSameStateButChangeTime(m_status, now) ||
+        readWhole(file.get()) != m_content)
         return false;
     try {
         return ExtendedAttributes::of(file.get(), m_shownTarget) == m_attributes;

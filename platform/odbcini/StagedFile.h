@@ -63,7 +63,8 @@ private:
     void replace(const struct stat &copy);
     void checkExchanged(const struct stat &copy);
     // Whether the file read, now under the copy's name, is as it was read in all that the exchange leaves alone: a
-    // change made between the last look and the exchange (a mode, owner or ACL, an attribute, a write) shows here.
+    // change made between the last look and the exchange (a mode, owner or ACL, an attribute, a write, even one of
+    // the same size whose times were put back) shows here.
     bool cameOutUnchanged() const;
     // Puts the file read back under the file's name, which leads to nothing, replacing nothing; then throws.
     [[noreturn]] void putBack();
@@ -80,6 +81,7 @@ private:
     QByteArray m_reach;
     Descriptor m_descriptor;
     struct stat m_status = {};  // the file's, as read
+    QByteArray m_content;  // the file's, as read
     ExtendedAttributes m_attributes;
 };
 

@@ -2,11 +2,14 @@
 #include "Mmain.h"
 
 #include "TempAppFolder.h"
+#include "TestDatabaseFile.h"
 #include "core/AppError.h"
 #include "core/AppFolder.h"
+#include "db/Connection.h"
 #include "forms/Forms.h"
 #include "forms/MessageBox.h"
 #include "odbcini/OdbcInstaller.h"
+#include "surveydata/SurveyDataSource.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,7 +62,8 @@ TEST_F(StartModule, MainRegistersTheDataSourceThenShowsTheMainWindow)
 
 TEST_F(StartModule, StartedFromAFolderWhosePathItCannotUseItSaysSoAndStartsNothing)
 {
-    // Bytes that are no UTF-8 cannot be carried to the files; a line break cannot be written into the data source.
+    // Bytes that are no UTF-8 cannot be carried to the files; a line break cannot be written into the data source;
+    // SQLite opens a database by a path of at most 504 bytes, so the folder may have 496 (504 less "/myd.mdb").
     try {
         hestova::AppFolder::checkCarried(QByteArray("/srv/lat\xe9n"));
         ADD_FAILURE() << "a folder named in Latin-1 was taken";
@@ -67,26 +71,46 @@ TEST_F(StartModule, StartedFromAFolderWhosePathItCannotUseItSaysSoAndStartsNothi
         EXPECT_EQ(error.number(), 76);
         EXPECT_TRUE(error.description().contains(QStringLiteral("的路径含有不是 UTF-8 编码的字节")));
     }
+    QString longest = folder.path();
+    while (496 - longest.size() > 201)
+        longest += QLatin1Char('/') + QString(200, QLatin1Char('w'));
+    longest += QLatin1Char('/') + QString(496 - longest.size() - 1, QLatin1Char('x'));
     const QString broken = folder.file(QStringLiteral("hospital\nsurveys"));
-    ASSERT_TRUE(QDir().mkpath(broken));
-    hestova::AppFolder::setPath(broken);
-    Mmain::Main();
-    ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("76：  本程序所在的文件夹 %1/hospital\\nsurveys 的路径含有换行符")
-                                                 .arg(folder.path())))
-        << boxes.last().text.toStdString();
-    EXPECT_EQ(Forms::loadedCount(), 0);
-    EXPECT_FALSE(QFile::exists(folder.odbcIniPath())) << "nothing registered";
+    for (const auto &[refused, start] : QList<std::pair<QString, QString>>{
+             {broken, QStringLiteral("76：  本程序所在的文件夹 %1/hospital\\nsurveys 的路径含有换行符").arg(folder.path())},
+             {longest + QLatin1Char('x'),
+              QStringLiteral("76：  本程序所在的文件夹 %1x 的路径有 497 字节，其中数据库文件 myd.mdb 的路径超过了 SQLite 所能打开的 "
+                             "504 字节，所以没有注册数据源，也没有打开窗口。请把这个文件夹移到或改名为不超过 496 字节的路径，再启动本程序")
+                  .arg(longest)}}) {
+        ASSERT_TRUE(QDir().mkpath(refused));
+        hestova::AppFolder::setPath(refused);
+        boxes.clear();
+        Mmain::Main();
+        ASSERT_EQ(boxes.boxes().size(), 1);
+        EXPECT_TRUE(boxes.last().text.startsWith(start)) << boxes.last().text.toStdString();
+        EXPECT_EQ(Forms::loadedCount(), 0);
+        EXPECT_FALSE(QFile::exists(folder.odbcIniPath())) << "nothing registered";
+    }
 
-    // A carriage return alone stays within the data source's one line: that folder is used.
+    // A carriage return alone stays within the data source's one line, and a folder of 496 bytes leaves the database
+    // a path SQLite opens: those folders are used.
     const QString carriageReturn = folder.file(QStringLiteral("ward\rA"));
     ASSERT_TRUE(QFile::link(folder.path(), carriageReturn));
-    hestova::AppFolder::setPath(carriageReturn);
-    Mmain::Main();
-    EXPECT_EQ(boxes.boxes().size(), 1) << boxes.last().text.toStdString();
-    EXPECT_TRUE(Forms::isLoaded<Mainform>());
-    EXPECT_EQ(hestova::odbcini::OdbcInstaller::dataSourceAttribute("myddc", "Database"),
-              carriageReturn + QStringLiteral("/myd.mdb"));
+    ASSERT_TRUE(QDir().mkpath(longest));
+    for (const QString &shipped : {"controls", "skin", "ico"})
+        ASSERT_TRUE(QFile::link(folder.file(shipped), longest + QLatin1Char('/') + shipped));
+    TestDatabase::createFile(longest + QStringLiteral("/myd.mdb"));
+    for (const QString &used : {carriageReturn, longest}) {
+        hestova::AppFolder::setPath(used);
+        boxes.clear();
+        Mmain::Main();
+        EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.last().text.toStdString();
+        EXPECT_TRUE(Forms::isLoaded<Mainform>());
+        EXPECT_EQ(hestova::odbcini::OdbcInstaller::dataSourceAttribute("myddc", "Database"),
+                  used + QStringLiteral("/myd.mdb"));
+    }
+    hestova::db::Connection connection;
+    connection.Open(hestova::db::SurveyConnectionString);
 }
 
 TEST_F(StartModule, UnloadingTheMainWindowEndsTheProgram)

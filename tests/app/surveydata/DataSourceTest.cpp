@@ -4,6 +4,7 @@
 #include "core/AppFolder.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
+#include "odbcini/Interleave.h"
 #include "odbcini/OdbcInstaller.h"
 #include "surveydata/SurveyDataSource.h"
 
@@ -71,6 +72,19 @@ qsizetype surveysIn(const QString &database)
     return rows.RecordCount();
 }
 
+// Connects and stores one more survey; the refusal's box text, empty when it connected.
+QString refusalOf(const QString &connectionString)
+{
+    try {
+        Connection connection;
+        connection.Open(connectionString);
+        connection.Execute("insert into mydjb select count(*) + 1, '2024-1-1', 'here' from mydjb");
+        return QString();
+    } catch (const AppError &error) {
+        return error.boxText();
+    }
+}
+
 void expectRegisteredAndConnected(QProcess &copy, int round)
 {
     ASSERT_TRUE(copy.waitForFinished(120000)) << "round " << round;
@@ -109,11 +123,7 @@ TEST(DataSource, ReRegistrationFromAnotherFolderMovesTheDataSource)
     TestDatabase::createFile(second);
 
     registerSurveyDataSource(first);
-    {
-        Connection connection;
-        connection.Open(SurveyConnectionString);
-        connection.Execute("insert into mydjb values(1, '2024-1-1', 'first folder')");
-    }
+    EXPECT_EQ(refusalOf(SurveyConnectionString), QString());
 
     registerSurveyDataSource(second);
     EXPECT_EQ(OdbcInstaller::dataSourceAttribute("myddc", "Database"), second);
@@ -121,11 +131,9 @@ TEST(DataSource, ReRegistrationFromAnotherFolderMovesTheDataSource)
     EXPECT_EQ(ini.count("[myddc]"), 1) << ini.toStdString();
     EXPECT_FALSE(ini.contains(first)) << ini.toStdString();
 
-    Connection connection;
-    connection.Open(SurveyConnectionString);
-    Recordset surveys;
-    surveys.Open("select * from mydjb", connection);
-    EXPECT_EQ(surveys.RecordCount(), 0) << "the second folder's database is reached";
+    EXPECT_EQ(refusalOf(SurveyConnectionString), QString());
+    EXPECT_EQ(surveysIn(second), 1) << "the second folder's database is reached";
+    EXPECT_EQ(surveysIn(first), 1);
 }
 
 TEST(DataSource, CopiesStartingTogetherKeepTheFileWholeAndAllEndRegistered)
@@ -192,49 +200,81 @@ TEST(DataSource, ConnectionReachesNoDatabaseButTheRegisteredOne)
     TempAppFolder folder;
     QDir(folder.path()).mkpath("other");
     QDir(folder.path()).mkpath("gone");
+    QDir(folder.path()).mkpath("semi;colon");
     ASSERT_TRUE(QFile::link(folder.path(), folder.file("linked")));
     const QString database = folder.file("myd.mdb");
     const QString other = folder.file("other/myd.mdb");
     const QString missing = folder.file("gone/myd.mdb");
-    TestDatabase::createFile(database);
-    TestDatabase::createFile(other);
-    int stored = 0;
-    // The database named, NoCreat, the installer's answer read before, the registration refused.
-    for (const auto &[named, noCreat, readBefore, refused] : QList<std::tuple<QString, bool, bool, bool>>{
-             {other, true, false, true}, {other, true, true, true}, {missing, false, true, true},
-             {missing, true, true, true}, {folder.file("linked/myd.mdb"), true, false, true}, {missing, true, false, false}}) {
-        // An earlier start registered: after a write the installer reads the file anew, not what it read before.
+    const QString semicolon = folder.file("semi;colon/myd.mdb");
+    for (const QString &made : {database, other, semicolon})
+        TestDatabase::createFile(made);
+    const QString cut = QStringLiteral("数据源 myddc 未能注册：%1 第 3 行").arg(folder.odbcIniPath());
+    // A start registered `registered`; after a write the installer reads the file anew, not what it read before.
+    const auto rewrite = [&](const QString &registered, bool readBefore, const QString &named, bool noCreat,
+                             bool refused) {
         write(folder.odbcIniPath(), {});
-        registerSurveyDataSource(database);
+        registerSurveyDataSource(registered);
         if (readBefore)
             OdbcInstaller::dataSourceAttribute("myddc", "Database");
         write(folder.odbcIniPath(), (refused ? "[archive]\nDriver=SQLite3\nPassword=" + QByteArray(2500, 'p') + "\n" : "") +
                                         "[myddc]\nDriver=SQLite3\nDatabase=" + named.toLocal8Bit() + "\n" +
                                         (noCreat ? "NoCreat=1\n" : ""));
-        const QByteArray before = read(folder.odbcIniPath());
         if (refused)
-            EXPECT_THROW(registerSurveyDataSource(database), AppError);
+            EXPECT_THROW(registerSurveyDataSource(registered), AppError);
+    };
+    int stored = 0;
+    // The database named, NoCreat, the installer's answer read before, the registration refused.
+    for (const auto &[named, noCreat, readBefore, refused] : QList<std::tuple<QString, bool, bool, bool>>{
+             {other, true, false, true}, {other, true, true, true}, {missing, false, true, true},
+             {missing, true, true, true}, {folder.file("linked/myd.mdb"), true, false, true}, {missing, true, false, false}}) {
+        rewrite(database, readBefore, named, noCreat, refused);
+        const QByteArray before = read(folder.odbcIniPath());
         const std::string what = named.toStdString() + (readBefore ? ", read before" : "");
-        const bool reachesOther = named == other && !readBefore;
-        try {
-            Connection connection;
-            connection.Open(SurveyConnectionString);
-            connection.Execute("insert into mydjb values(" + QString::number(++stored) + ", '2024-1-1', 'here')");
-            EXPECT_FALSE(reachesOther) << what << ": connected to the other folder's database";
-        } catch (const AppError &error) {
-            EXPECT_TRUE(reachesOther) << what << ": " << error.boxText().toStdString();
-            EXPECT_EQ(error.number(), ErrorNumber::Connection);
-            EXPECT_TRUE(error.description().startsWith(
-                QStringLiteral("数据源 myddc 指向另一个数据库文件 %1，不是 %2，没有连接：数据源 myddc 未能注册：%3 第 3 行")
-                    .arg(other, database, folder.odbcIniPath())))
-                << error.description().toStdString();
-        }
+        const QString refusal = refusalOf(SurveyConnectionString);
+        stored += refusal.isEmpty();
+        if (named == other && !readBefore)
+            EXPECT_TRUE(refusal.startsWith(QStringLiteral("3001：  数据源 myddc 指向另一个数据库文件 %1，不是 %2，没有连接：")
+                                               .arg(other, database) + cut))
+                << what << ": " << refusal.toStdString();
+        else
+            EXPECT_TRUE(refusal.isEmpty()) << what << ": " << refusal.toStdString();
         // Registered again where it may be written.
         if (refused)
             EXPECT_EQ(read(folder.odbcIniPath()), before) << what;
         else
             EXPECT_EQ(myddc(folder.odbcIniPath()), database) << what;
     }
+
+    // A path that holds ";" is not told to the driver (its string would end there): the driver opens the file that
+    // "myddc" names, and may not create it. Registering again after that is refused, or another program saves the
+    // file meanwhile, leading "myddc" to the other folder's database.
+    const QString changed =
+        QStringLiteral("数据源 myddc 未能注册：用户数据源文件 %1 在注册时被另一个程序改动了").arg(folder.odbcIniPath());
+    const QString elsewhere =
+        QStringLiteral("3001：  数据源 myddc 指向另一个数据库文件 %1，不是 %2，没有连接：").arg(other, semicolon) + changed;
+    const auto saveOther = [&] {
+        write(folder.odbcIniPath(), "[myddc]\nDriver=SQLite3\nDatabase=" + other.toLocal8Bit() + "\n");
+    };
+    for (const auto &[named, refused, refusal] : QList<std::tuple<QString, bool, QString>>{
+             {missing, true,
+              QStringLiteral("14：  数据源 myddc 没有连接到数据库文件 %1（[SQLite]connect failed），重新注册也没有成功：")
+                      .arg(semicolon) + cut},
+             {missing, false, elsewhere},
+             {other, false, elsewhere}}) {
+        rewrite(semicolon, true, named, false, refused);
+        setInterleaved(Moment::BeforeReplacing, saveOther);
+        const QString found = refusalOf(SurveyConnectionString);
+        setInterleaved(Moment::BeforeReplacing, {});
+        EXPECT_TRUE(found.startsWith(refusal)) << named.toStdString() << ": " << found.toStdString();
+    }
+
+    // A string that names a database of its own beside "myddc" is refused unless it names the registered file.
+    registerSurveyDataSource(database);
+    EXPECT_EQ(refusalOf(QStringLiteral("%1;Database=%2").arg(SurveyConnectionString, folder.file("linked/myd.mdb"))),
+              QString());
+    ++stored;
+    EXPECT_EQ(refusalOf(QStringLiteral("%1;Database=%2").arg(SurveyConnectionString, other)),
+              QStringLiteral("3001：  连接字符串指定的数据库文件 %1 不是数据源 myddc 的数据库文件 %2，没有连接").arg(other, database));
     EXPECT_EQ(surveysIn(database), stored);
     EXPECT_EQ(surveysIn(other), 0);
     EXPECT_FALSE(QFile::exists(missing)) << "the driver created the missing database";

@@ -1,7 +1,8 @@
 // Started by the data-source tests as one copy of the program would start: registers "myddc" over the database
 // given and opens a connection to it. With --replace-user-file, the user file is replaced by the given file
 // between the two, as another program might. A failed registration is reported and the connection still tried, as
-// the program does. Exit code 0 when both succeed and the connection reads the survey table.
+// the program does. It waits for the lock of other copies as long as they hold it. Exit code 0 when both succeed
+// and the connection reads the survey table.
 #include "core/AppError.h"
 #include "db/Connection.h"
 #include "odbcini/OdbcInstaller.h"
@@ -23,6 +24,7 @@ int main(int argc, char **argv)
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 2 && !(arguments.size() == 4 && arguments[2] == QLatin1String("--replace-user-file")))
         return 2;
+    odbcini::OdbcInstaller::setLockWaitUnbounded(true);
     int exitCode = 0;
     try {
         db::registerSurveyDataSource(arguments[1]);

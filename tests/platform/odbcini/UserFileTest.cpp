@@ -278,6 +278,7 @@ TEST(UserFile, WhatOthersDoAroundTheExchangeIsKeptOrRefused)
         QString description;  // of the refusal, or how it starts; empty: registered
         int kept = 0;  // files a message names as kept beside the user file
         bool putBack = false;  // the user file is then as before, not as the act left it
+        bool acl = false;  // the user file has an ACL of its owner's, which a change of its mode changes too
     };
     QList<Case> cases{
         {"copy swapped for a link before the checks", Moment::BeforeReplacing, swapCopy(true), 0, swapped},
@@ -292,6 +293,7 @@ TEST(UserFile, WhatOthersDoAroundTheExchangeIsKeptOrRefused)
         {"appended in place after the checks", Moment::Exchanging, append, 0, changed},
         {"rewritten in place with its times kept before the checks", Moment::BeforeReplacing, rewriteKeepingTimes, 0,
          changed},
+        {"rewritten in place with its times kept after the checks", Moment::Exchanging, rewriteKeepingTimes, 0, changed},
         {"removed before the checks", Moment::BeforeReplacing, [&] { QFile::remove(userFile); }, 0, deleted},
         {"removed after the checks", Moment::Exchanging, [&] { QFile::remove(userFile); }, 0, deleted},
         {"removed after the exchange", Moment::AfterExchanging, [&] { QFile::remove(userFile); }, 0,
@@ -304,8 +306,10 @@ TEST(UserFile, WhatOthersDoAroundTheExchangeIsKeptOrRefused)
     // The owner's ACL and attributes, where the file system keeps them.
     const bool acls = aclTool("setfacl", {"-m", "u:1:r", folder.file("bait.ini")}).has_value();
     if (acls) {
+        cases.append({"made private with an ACL after the checks", Moment::Exchanging, makePrivate, 0, changed, 0,
+                      false, true});
         cases.append({"ACL removed after the checks", Moment::Exchanging,
-                      [&] { ASSERT_TRUE(aclTool("setfacl", {"-b", userFile})); }, 0, changed});
+                      [&] { ASSERT_TRUE(aclTool("setfacl", {"-b", userFile})); }, 0, changed, 0, false, true});
         cases.append({"attribute set after the checks", Moment::Exchanging,
                       [&] { ASSERT_EQ(::setxattr(path.constData(), "user.note", "set", 3, 0), 0); }, 0, changed});
     }
@@ -314,7 +318,7 @@ TEST(UserFile, WhatOthersDoAroundTheExchangeIsKeptOrRefused)
         QFile::remove(userFile);
         write(userFile, OtherDataSources);
         ::chmod(path.constData(), 0644);
-        if (acls)
+        if (c.acl)
             aclTool("setfacl", {"-m", "u:1:r", userFile});
         const QString original = stateOf(userFile);
         QString made;
