@@ -244,13 +244,6 @@ bool Form::event(QEvent *event)
         m_keyboard = active && !qobject_cast<const Form *>(active);
         break;
     }
-    case QEvent::EnabledChange:
-        if (!isEnabled())
-            cancelMode();
-        break;
-    case QEvent::WindowBlocked:
-        cancelMode();
-        break;
     default:
         break;
     }
@@ -274,15 +267,6 @@ void Form::activateOwnedWindow()
             return;
         }
     }
-}
-
-// A disabled window, or one that a modal box blocks, gets no mouse input, so it keeps no mouse capture either:
-// the window or box opened next gets the mouse, however it was opened (a click, a menu shortcut, an access key).
-void Form::cancelMode()
-{
-    QWidget *grabber = QWidget::mouseGrabber();
-    if (grabber && (grabber == this || isAncestorOf(grabber)))
-        grabber->releaseMouse();
 }
 
 }  // namespace hestova::forms

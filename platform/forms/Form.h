@@ -104,7 +104,6 @@ private:
     void runUnloadHandler();
     void layoutClient();
     void fillScreen();
-    void cancelMode();  // releases a mouse capture held inside the window
     void applyOwner();
     void activateOwnedWindow();
 

@@ -3,7 +3,6 @@
 
 #include <QMouseEvent>
 #include <QTest>
-#include <functional>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
@@ -11,59 +10,45 @@ using namespace buttontest;
 
 namespace {
 
-// The X server's own pointer, moved and clicked as by the user.
-Display *server()
+// The X server's own pointer, moved and maybe clicked as by the user.
+bool pointerTo(const QPoint &global, bool click = false)
 {
-    static Display *display = XOpenDisplay(nullptr);
-    return display;
-}
-
-void movePointer(const QPoint &global)
-{
-    XTestFakeMotionEvent(server(), -1, global.x(), global.y(), CurrentTime);
-    XSync(server(), False);
-}
-
-void clickPointer()
-{
-    XTestFakeButtonEvent(server(), 1, True, CurrentTime);
-    XTestFakeButtonEvent(server(), 1, False, CurrentTime);
-    XSync(server(), False);
+    static Display *server = XOpenDisplay(nullptr);
+    if (!server)
+        return false;
+    XTestFakeMotionEvent(server, -1, global.x(), global.y(), CurrentTime);
+    if (click) {
+        XTestFakeButtonEvent(server, 1, True, CurrentTime);
+        XTestFakeButtonEvent(server, 1, False, CurrentTime);
+    }
+    return XSync(server, False);
 }
 
 // Another program's window, or another copy's: it counts the presses that reach it.
-class OtherWindow : public QWidget {
-public:
+struct OtherWindow : QWidget {
     int presses = 0;
-
-protected:
     void mousePressEvent(QMouseEvent *) override { ++presses; }
 };
 
-// What the X server delivers later; a busy machine may take long.
-bool eventually(const std::function<bool()> &condition)
-{
-    return QTest::qWaitFor(condition, 30000);
-}
+constexpr int serverDelivers = 30000;  // ms that a busy machine may take to deliver what the X server sends
 
 }  // namespace
 
 TEST_F(PluginButtonTest, AClickAimedAtAWindowLyingOverTheButtonReachesThatWindow)
 {
-    ASSERT_NE(server(), nullptr);
     host->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(host));
     // The pointer moves onto the button, each time to a new place: Qt drops a move to where it last saw it.
     int column = 40;
     const auto hover = [&] {
-        movePointer(button->mapToGlobal(QPoint(++column, 10)));
-        ASSERT_TRUE(eventually([this] { return textArea() == plain(Cyan); }));
+        ASSERT_TRUE(pointerTo(button->mapToGlobal(QPoint(++column, 10))));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return textArea() == plain(Cyan); }, serverDelivers));
     };
     hover();
 
     // It leaves through the row below the button, which counts as inside but is the host's.
-    movePointer(button->mapToGlobal(QPoint(50, 25)));
-    EXPECT_TRUE(eventually([this] { return textArea() == plain(Green); }));
+    pointerTo(button->mapToGlobal(QPoint(50, 25)));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return textArea() == plain(Green); }, serverDelivers));
 
     // Shown over the resting pointer without the activation (a notification), then with it.
     for (const bool activated : {false, true}) {
@@ -77,8 +62,8 @@ TEST_F(PluginButtonTest, AClickAimedAtAWindowLyingOverTheButtonReachesThatWindow
             other.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
         }
-        clickPointer();
-        ASSERT_TRUE(eventually([&other] { return other.presses == 1; }));
+        pointerTo(button->mapToGlobal(QPoint(column, 10)), true);
+        ASSERT_TRUE(QTest::qWaitFor([&other] { return other.presses == 1; }, serverDelivers));
         EXPECT_EQ(clicks, 0) << "activated: " << activated;
         EXPECT_EQ(textArea(), plain(Green)) << "activated: " << activated;
         other.hide();

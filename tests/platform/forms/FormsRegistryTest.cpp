@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace hestova::forms;
@@ -196,47 +194,6 @@ TEST_F(FormsRegistry, ClosingOrDestroyingTheWindowFromOutsideUnregistersIt)
 
     delete &Forms::get<SecondWindow>();
     EXPECT_FALSE(Forms::isLoaded<SecondWindow>());
-}
-
-// A button in its own window, clicked through the window as the platform delivers a click (so that a mouse
-// capture elsewhere would take the click away from it).
-int clicksThroughWindow(QWidget &window)
-{
-    auto *button = new QPushButton(&window);
-    button->setGeometry(10, 10, 60, 30);
-    int clicks = 0;
-    QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
-    button->show();
-    window.show();
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, button->geometry().center());
-    delete button;
-    return clicks;
-}
-
-TEST_F(FormsRegistry, AWindowDisabledOrBlockedByABoxReleasesTheMouseCaptureHeldInsideIt)
-{
-    FirstWindow &first = Forms::get<FirstWindow>();
-    first.Show();
-    auto *hovered = new QWidget(first.client());  // a control that captures the mouse while it is hovered
-    hovered->setGeometry(0, 0, 40, 40);
-    hovered->show();
-
-    hovered->grabMouse();
-    first.setEnabled(false);  // as a picker opened from the keyboard disables the main window
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    SecondWindow &second = Forms::get<SecondWindow>();
-    second.Show();
-    EXPECT_EQ(clicksThroughWindow(second), 1);
-    Forms::unload<SecondWindow>();
-    first.setEnabled(true);
-
-    hovered->grabMouse();
-    QWidget box;
-    box.setWindowModality(Qt::ApplicationModal);
-    box.resize(100, 60);
-    box.show();
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_EQ(clicksThroughWindow(box), 1);
 }
 
 }  // namespace
