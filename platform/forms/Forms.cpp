@@ -40,14 +40,20 @@ QPointer<Form> &awaitingActivation()
     return form;
 }
 
-bool isRegistered(const Form *form)
+auto entryOf(const Form *form)
 {
-    return std::any_of(registry().begin(), registry().end(), [form](const Entry &entry) { return entry.form == form; });
+    return [form](const Entry &entry) { return entry.form == form; };
 }
 
-bool canTakeTheKeyboard(const Form *form, const Form *leaving)
+bool isRegistered(const Form *form)
 {
-    return form && form != leaving && form->isVisible() && isRegistered(form);
+    return std::any_of(registry().begin(), registry().end(), entryOf(form));
+}
+
+// A window being unloaded is no longer registered.
+bool canTakeTheKeyboard(const Form *form)
+{
+    return form && form->isVisible() && isRegistered(form);
 }
 
 }  // namespace
@@ -65,37 +71,32 @@ void Forms::add(std::type_index type, Form *form)
 {
     registry().push_back({type, form});
     // A window destroyed other than by Unload (e.g. at shutdown) must not stay registered.
-    QObject::connect(form, &QObject::destroyed, [form] {
-        std::erase_if(registry(), [form](const Entry &entry) { return entry.form == form; });
-    });
+    QObject::connect(form, &QObject::destroyed, [form] { std::erase_if(registry(), entryOf(form)); });
 }
 
 void Forms::Unload(Form *form)
 {
     if (!form || form->m_unloading || !isRegistered(form))
         return;
-    auto &entries = registry();
-    const auto isThis = [form](const Entry &entry) { return entry.form == form; };
-
     const bool keyboard = form->hasTheKeyboard();
     form->m_unloading = true;
     form->runUnloadHandler();
-    std::erase_if(entries, isThis);
+    std::erase_if(registry(), entryOf(form));
     // Asked before the hide: after it the window manager has given the keyboard away and takes the request for
     // focus stealing.
     if (keyboard) {
-        if (Form *heir = heirOf(form)) {
+        if (Form *remaining = heir()) {
             // The keyboard goes to a window the operator sees: in front, not minimised.
-            heir->setWindowState(heir->windowState() & ~Qt::WindowMinimized);
-            heir->raise();
-            heir->activateWindow();
+            remaining->setWindowState(remaining->windowState() & ~Qt::WindowMinimized);
+            remaining->raise();
+            remaining->activateWindow();
         }
     }
     form->hide();
     // Destroyed once the event that asked for the unload is done: the handler may still be running on it.
     form->deleteLater();
 
-    if (entries.empty()) {
+    if (registry().empty()) {
         if (quitHook())
             quitHook()();
         else
@@ -103,16 +104,16 @@ void Forms::Unload(Form *form)
     }
 }
 
-Form *Forms::heirOf(const Form *form)
+Form *Forms::heir()
 {
-    if (canTakeTheKeyboard(awaitingActivation(), form))
+    if (canTakeTheKeyboard(awaitingActivation()))
         return awaitingActivation();
     if (mainWindowType()) {
-        if (Form *main = find(*mainWindowType()); canTakeTheKeyboard(main, form))
+        if (Form *main = find(*mainWindowType()); canTakeTheKeyboard(main))
             return main;
     }
     for (const Entry &entry : registry()) {
-        if (canTakeTheKeyboard(entry.form, form))
+        if (canTakeTheKeyboard(entry.form))
             return entry.form;
     }
     return nullptr;

@@ -70,7 +70,7 @@ private:
     static void setMainWindowType(std::type_index type);
     static void awaitActivation(Form *form);  // shown and asked to be activated
     static void activated();  // a window of the program became the active one
-    static Form *heirOf(const Form *form);
+    static Form *heir();  // the window that takes the keyboard from one unloaded (see Unload)
 };
 
 }  // namespace hestova::forms
